@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "form1.h"
+#include "window_system_startup.h"
+
+int main(int argc, char* argv[]) {
+    ranktally::WindowSystemStartup startup;
+    QApplication application(argc, argv);
+    startup.Succeeded();
+    Form1 window;
+    window.show();
+    return application.exec();
+}

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Started where no display can be reached, the program says so in one line and fails cleanly.
+set -u
+program=$1
+stderr=$(env -u WAYLAND_DISPLAY DISPLAY=:93 QT_QPA_PLATFORM=xcb "$program" 2>&1 >/dev/null)
+status=$?
+lines=$(printf '%s\n' "$stderr" | grep -c .)
+if [ "$status" -ne 1 ] || [ "$lines" -ne 1 ] || [[ $stderr != "ranktally: "* ]]; then
+    printf 'expected exit status 1 and one line starting "ranktally: ", got status %s and:\n%s\n' \
+        "$status" "$stderr"
+    exit 1
+fi

@@ -1,0 +1,406 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "calculator.h"
+#include "form1.h"
+
+namespace {
+
+const QString kWarning = QString::fromUtf8(ranktally::kWarningMessage.data(),
+                                           qsizetype(ranktally::kWarningMessage.size()));
+
+}  // namespace
+
+// Drives the window through its selectors and rate box as a user does, and reads what it shows.
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startUp();
+    void climbs_data();
+    void climbs();
+    void pickThroughThePopup();
+    void warningGrowsAndShrinksTheWindow();
+    void noFigureGoesStaleWhileTheRateIsCleared();
+    void overflowingRateShowsOverflowThenRecovers();
+    void commaLocale();
+    void nothingIsCut_data();
+    void nothingIsCut();
+    void accessibleNames_data();
+    void accessibleNames();
+    void tabOrder();
+
+private:
+    template <typename T>
+    T* Child(const char* name) {
+        T* child = window_->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr) {
+            qFatal("no control named %s", name);
+        }
+        return child;
+    }
+    QString Shown(const char* name) { return Child<QLineEdit>(name)->text(); }
+    void Pick(const char* selector, const QString& entry);
+    void TypeRate(const QString& rate);
+    void Rebuild();
+    bool ShowsWhole(QLineEdit* box);
+
+    std::unique_ptr<Form1> window_;
+};
+
+void TestForm1::init() {
+    Rebuild();
+}
+
+void TestForm1::cleanup() {
+    window_.reset();
+    QLocale::setDefault(QLocale::c());
+    QApplication::setFont(QFont());
+}
+
+void TestForm1::Rebuild() {
+    window_ = std::make_unique<Form1>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+// Walks the closed selector to the entry with the arrow keys, as a keyboard user picks.
+void TestForm1::Pick(const char* selector, const QString& entry) {
+    auto* combo = Child<QComboBox>(selector);
+    const int wanted = combo->findText(entry);
+    QVERIFY2(wanted >= 0, qPrintable(entry));
+    QSignalSpy picked(combo, &QComboBox::activated);
+    const int moves = std::abs(wanted - combo->currentIndex());
+    while (combo->currentIndex() != wanted) {
+        const int before = combo->currentIndex();
+        QTest::keyClick(combo, before < wanted ? Qt::Key_Down : Qt::Key_Up);
+        QVERIFY(combo->currentIndex() != before);
+    }
+    QCOMPARE(picked.count(), moves);
+}
+
+void TestForm1::TypeRate(const QString& rate) {
+    auto* box = Child<QLineEdit>("SKTextBox");
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, rate);
+    QCOMPARE(box->text(), rate);
+}
+
+// A read-only box looks the same scrolled to either end only when the whole text is in view.
+bool TestForm1::ShowsWhole(QLineEdit* box) {
+    box->setCursorPosition(box->text().size());
+    const QImage end = box->grab().toImage();
+    box->setCursorPosition(0);
+    return box->grab().toImage() == end;
+}
+
+void TestForm1::startUp() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Ranktally"));
+    QVERIFY(!window_->windowIcon().isNull());
+    for (const char* name : {"CurrentLevelCombo", "TargetLevelCombo"}) {
+        QCOMPARE(Child<QComboBox>(name)->count(), 220);
+        QCOMPARE(Child<QComboBox>(name)->currentText(), QString());
+        QVERIFY(!Child<QComboBox>(name)->isEditable());
+    }
+    QCOMPARE(Child<QComboBox>("CurrentLevelCombo")->itemText(219), QStringLiteral("220"));
+    QCOMPARE(Child<QComboBox>("HourPlayCombo")->count(), 24);
+    QCOMPARE(Child<QComboBox>("HourPlayCombo")->currentText(), QStringLiteral("1"));
+    QCOMPARE(Shown("SKTextBox"), QStringLiteral("10000"));
+    for (const char* name : {"SKNeededTextBox", "HoursNeededTextBox", "DaysNeededTextBox"}) {
+        QCOMPARE(Shown(name), QStringLiteral("0"));
+        QVERIFY(Child<QLineEdit>(name)->isReadOnly());
+    }
+    QCOMPARE(Child<QLabel>("WarningLabel")->text(), QString());
+    QCOMPARE(window_->focusWidget(), Child<QComboBox>("CurrentLevelCombo"));
+}
+
+void TestForm1::climbs_data() {
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("hours");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<QString>("hoursNeeded");
+    QTest::addColumn<QString>("daysNeeded");
+    QTest::addColumn<bool>("warning");
+
+    // Climbs through XP levels only, and the one that crosses into SK levels.
+    QTest::newRow("whole climb") << "1"
+                                 << "220"
+                                 << "24"
+                                 << "10000"
+                                 << "2076261991"
+                                 << "207626.1991"
+                                 << "8651.09162916667" << true;
+    QTest::newRow("up to 200") << "150"
+                               << "200"
+                               << "8"
+                               << "50000"
+                               << "1763166200"
+                               << "35263.324"
+                               << "4407.9155" << false;
+    QTest::newRow("last XP level") << "199"
+                                   << "200"
+                                   << "3"
+                                   << "3000"
+                                   << "73393900"
+                                   << "24464.6333333333"
+                                   << "8154.87777777778" << false;
+    // Nothing to climb.
+    QTest::newRow("downward") << "10"
+                              << "5"
+                              << "1"
+                              << "10000"
+                              << "0"
+                              << "0"
+                              << "0" << false;
+    // Rates a user may type.
+    QTest::newRow("spaced digits") << "1"
+                                   << "2"
+                                   << "1"
+                                   << "1 0 000"
+                                   << "1450"
+                                   << "0.145"
+                                   << "0.145" << false;
+    QTest::newRow("negative") << "1"
+                              << "2"
+                              << "1"
+                              << "-10000"
+                              << "1450"
+                              << "-0.145"
+                              << "-0.145" << false;
+    QTest::newRow("no digits") << "1"
+                               << "2"
+                               << "1"
+                               << "fast"
+                               << "1450"
+                               << "Unlimited"
+                               << "Unlimited" << false;
+}
+
+void TestForm1::climbs() {
+    QFETCH(QString, current);
+    QFETCH(QString, target);
+    QFETCH(QString, hours);
+    QFETCH(QString, rate);
+    Pick("CurrentLevelCombo", current);
+    Pick("TargetLevelCombo", target);
+    Pick("HourPlayCombo", hours);
+    TypeRate(rate);
+    QTEST(Shown("SKNeededTextBox"), "points");
+    QTEST(Shown("HoursNeededTextBox"), "hoursNeeded");
+    QTEST(Shown("DaysNeededTextBox"), "daysNeeded");
+    QFETCH(bool, warning);
+    QCOMPARE(Child<QLabel>("WarningLabel")->text(), warning ? kWarning : QString());
+}
+
+void TestForm1::pickThroughThePopup() {
+    auto* combo = Child<QComboBox>("TargetLevelCombo");
+    combo->showPopup();
+    auto* list = qobject_cast<QListView*>(combo->view());
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    const QModelIndex entry = combo->model()->index(9, 0);
+    list->scrollTo(entry);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
+    QCOMPARE(combo->currentText(), QStringLiteral("10"));
+    QCOMPARE(Shown("SKNeededTextBox"), QStringLiteral("38650"));
+}
+
+void TestForm1::warningGrowsAndShrinksTheWindow() {
+    const QSize compact = window_->size();
+    const auto inView = [&](const char* name) {
+        return window_->rect().contains(Child<QWidget>(name)->geometry());
+    };
+    for (const char* name :
+         {"CurrentLevelCombo", "TargetLevelCombo", "HourPlayCombo", "SKTextBox", "SKNeededTextBox",
+          "HoursNeededTextBox", "DaysNeededTextBox", "Label1", "Label2", "Label7"}) {
+        QVERIFY2(inView(name), name);
+    }
+    QVERIFY(!inView("WarningLabel"));
+
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "220");
+    QCOMPARE(window_->width(), compact.width());
+    QVERIFY(window_->height() > compact.height());
+    QVERIFY(inView("WarningLabel"));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+
+    Pick("TargetLevelCombo", "200");
+    QCOMPARE(window_->size(), compact);
+    QCOMPARE(Child<QLabel>("WarningLabel")->text(), QString());
+}
+
+void TestForm1::noFigureGoesStaleWhileTheRateIsCleared() {
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "220");
+    const QSize expanded = window_->size();
+    QTest::keyClick(Child<QLineEdit>("SKTextBox"), Qt::Key_End);
+    for (int key = 0; key < 5; ++key) {
+        QTest::keyClick(Child<QLineEdit>("SKTextBox"), Qt::Key_Backspace);
+    }
+    QCOMPARE(Shown("SKTextBox"), QString());
+    QCOMPARE(Shown("SKNeededTextBox"), QStringLiteral("2076261991"));
+    QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("Unlimited"));
+    QCOMPARE(Shown("DaysNeededTextBox"), QStringLiteral("Unlimited"));
+    QCOMPARE(window_->size(), expanded);
+
+    Pick("TargetLevelCombo", "200");
+    QCOMPARE(Shown("SKNeededTextBox"), QStringLiteral("2061326950"));
+    QCOMPARE(Child<QLabel>("WarningLabel")->text(), QString());
+    QVERIFY(window_->height() < expanded.height());
+}
+
+void TestForm1::overflowingRateShowsOverflowThenRecovers() {
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "220");
+    TypeRate(QStringLiteral("1e400"));
+    QCOMPARE(Shown("SKNeededTextBox"), QStringLiteral("2076261991"));
+    QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("Overflow"));
+    QCOMPARE(Shown("DaysNeededTextBox"), QStringLiteral("Overflow"));
+    QCOMPARE(Child<QLabel>("WarningLabel")->text(), kWarning);
+    for (int key = 0; key < 3; ++key) {
+        QTest::keyClick(Child<QLineEdit>("SKTextBox"), Qt::Key_Backspace);
+    }
+    QCOMPARE(Shown("SKTextBox"), QStringLiteral("1e"));
+    QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("2076261991"));
+}
+
+void TestForm1::commaLocale() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Rebuild();
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "2");
+    QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("0,145"));
+    // A comma typed into the rate still ends the number.
+    TypeRate(QStringLiteral("2,5"));
+    QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("725"));
+    TypeRate(QStringLiteral("3"));
+    QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("483,333333333333"));
+}
+
+void TestForm1::nothingIsCut_data() {
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("hours");
+
+    // The longest figures: 16 characters, a negative one, exponent forms.
+    QTest::newRow("default font, long fraction") << 0 << "10000"
+                                                 << "24";
+    QTest::newRow("default font, negative") << 0 << "-3"
+                                            << "1";
+    QTest::newRow("default font, tiny exponent") << 0 << "-3e305"
+                                                 << "7";
+    // Larger fonts grow the whole window.
+    QTest::newRow("14 points, tiny exponent") << 14 << "-3e305"
+                                              << "7";
+    QTest::newRow("24 points, negative") << 24 << "-3"
+                                         << "1";
+}
+
+void TestForm1::nothingIsCut() {
+    QFETCH(int, pointSize);
+    if (pointSize > 0) {
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+    }
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "220");
+    QFETCH(QString, hours);
+    Pick("HourPlayCombo", hours);
+    QFETCH(QString, rate);
+    TypeRate(rate);
+
+    for (const char* name : {"SKNeededTextBox", "HoursNeededTextBox", "DaysNeededTextBox"}) {
+        QVERIFY2(ShowsWhole(Child<QLineEdit>(name)), qPrintable(Shown(name)));
+    }
+    const int inputColumn = Child<QWidget>("SKTextBox")->x();
+    for (const char* name :
+         {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"}) {
+        const auto* caption = Child<QLabel>(name);
+        QVERIFY2(caption->sizeHint().width() <= std::min(caption->width(), inputColumn), name);
+        QVERIFY2(caption->sizeHint().height() <= caption->height(), name);
+    }
+    for (const char* name : {"WarningLabel", "Label1"}) {
+        const auto* wrapped = Child<QLabel>(name);
+        QVERIFY2(wrapped->heightForWidth(wrapped->width()) <= wrapped->height(), name);
+        QVERIFY2(window_->rect().contains(wrapped->geometry()), name);
+    }
+    for (const char* name : {"CurrentLevelCombo", "TargetLevelCombo", "HourPlayCombo"}) {
+        const auto* combo = Child<QComboBox>(name);
+        QVERIFY2(combo->sizeHint().width() <= combo->width(), name);
+    }
+}
+
+void TestForm1::accessibleNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("current level") << "CurrentLevelCombo"
+                                   << "Label8"
+                                   << "Current level";
+    QTest::newRow("target level") << "TargetLevelCombo"
+                                  << "Label5"
+                                  << "Target level";
+    QTest::newRow("hours per day") << "HourPlayCombo"
+                                   << "Label6"
+                                   << "Hours played per day";
+    QTest::newRow("rate") << "SKTextBox"
+                          << "Label7"
+                          << "Average SK/XP per hour";
+    QTest::newRow("points") << "SKNeededTextBox"
+                            << "Label4"
+                            << "SK/XP needed";
+    QTest::newRow("hours") << "HoursNeededTextBox"
+                           << "Label3"
+                           << "Hours needed";
+    QTest::newRow("days") << "DaysNeededTextBox"
+                          << "Label2"
+                          << "Days Needed";
+}
+
+void TestForm1::accessibleNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    auto* widget = Child<QWidget>(qPrintable(control));
+    QCOMPARE(Child<QLabel>(qPrintable(caption))->buddy(), widget);
+    QTEST(widget->accessibleName(), "name");
+    // Screen readers on Linux find a control's caption through its label relation.
+    QAccessibleInterface* label =
+        QAccessible::queryAccessibleInterface(Child<QLabel>(qPrintable(caption)));
+    const auto labels =
+        QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
+    QVERIFY(std::any_of(labels.begin(), labels.end(),
+                        [&](const auto& relation) { return relation.first == label; }));
+}
+
+void TestForm1::tabOrder() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    const std::vector<const char*> order = {
+        "CurrentLevelCombo", "DaysNeededTextBox", "HoursNeededTextBox", "SKNeededTextBox",
+        "TargetLevelCombo",  "HourPlayCombo",     "SKTextBox",          "CurrentLevelCombo"};
+    QCOMPARE(QApplication::focusWidget(), Child<QWidget>(order[0]));
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Child<QWidget>(order[step]));
+    }
+}
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"

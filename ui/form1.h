@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculator.h"
+#include "calculator_window.h"
+#include "twips_geometry.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// The calculator's one window: its controls, their layout, and the handlers that hand every pick
+// and edit to the calculator. What the figures and the warning say is the calculator's business.
+class Form1 : public QWidget, public ranktally::CalculatorWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    std::string InputText(ranktally::Input input) const override;
+    void SetResultText(ranktally::Result result, std::string_view text) override;
+    void SetWarningCaption(std::string_view caption) override;
+    void SetOuterHeight(int twips) override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void CreateControls();
+    void Form_Load();
+    void CurrentLevelCombo_Click();
+    void TargetLevelCombo_Click();
+    void HourPlayCombo_Click();
+    void SKTextBox_Change();
+
+    void LayOut();
+    void PaintResultBoxes();
+    QString WidestFigure() const;
+    QLineEdit* ResultBox(ranktally::Result result) const;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QComboBox* CurrentLevelCombo;
+    QComboBox* TargetLevelCombo;
+    QComboBox* HourPlayCombo;
+    QLineEdit* SKTextBox;
+    QLineEdit* SKNeededTextBox;
+    QLineEdit* HoursNeededTextBox;
+    QLineEdit* DaysNeededTextBox;
+    QLabel* WarningLabel;
+
+    std::vector<ranktally::Placement> placements_;
+    ranktally::TwipsGeometry geometry_;
+    int outerHeightTwips_ = ranktally::kCompactHeightTwips;
+    ranktally::Calculator calculator_;
+};

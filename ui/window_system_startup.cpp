@@ -1,0 +1,60 @@
+#include "window_system_startup.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace ranktally {
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+// A message handler is a plain function, so its state can only live here.
+std::vector<HeldMessage> held;
+
+// Qt says why the window system failed in a warning, then aborts with a long fatal message about
+// plugins; the warning is the line worth showing.
+void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        held.push_back({type, QByteArray(context.category), text});
+        return;
+    }
+    QString reason = text.section(QLatin1Char('\n'), 0, 0);
+    for (const HeldMessage& message : held) {
+        if (message.category.startsWith("qt.qpa")) {
+            reason = message.text;
+        }
+    }
+    std::fprintf(stderr, "ranktally: cannot open a window: %s\n", qPrintable(reason));
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
+WindowSystemStartup::WindowSystemStartup() : previous_(qInstallMessageHandler(HoldOrExit)) {}
+
+WindowSystemStartup::~WindowSystemStartup() {
+    Succeeded();
+}
+
+void WindowSystemStartup::Succeeded() {
+    if (!active_) {
+        return;
+    }
+    active_ = false;
+    qInstallMessageHandler(previous_);
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    held.clear();
+}
+
+}  // namespace ranktally
