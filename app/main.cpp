@@ -7,6 +7,8 @@ int main(int argc, char* argv[]) {
     ranktally::WindowSystemStartup startup;
     QApplication application(argc, argv);
     startup.Succeeded();
+    // Lets desktops match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(RANKTALLY_APP_ID));
     Form1 window;
     window.show();
     return application.exec();

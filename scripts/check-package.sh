@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Builds the .deb and checks it as a distribution would: the desktop entry and the AppStream
+# metadata validate, lintian finds no error, and the unpacked package starts and shows its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/ensure-packages.sh cmake g++ make qt6-base-dev librsvg2-bin fonts-dejavu-core \
+    dpkg-dev file lintian desktop-file-utils appstream xvfb xauth x11-utils
+
+build=build/package
+app_id=org.ranktally.Ranktally
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DRANKTALLY_WERROR=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+rm -f "$build"/*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/ranktally_*.deb)
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+echo "== desktop-file-validate"
+desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
+echo "== appstreamcli validate"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml"
+echo "== lintian"
+lintian --fail-on error --allow-root "$deb"
+
+echo "== installed files"
+expected=(
+    usr/bin/ranktally
+    "usr/share/applications/$app_id.desktop"
+    "usr/share/metainfo/$app_id.metainfo.xml"
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+    usr/share/doc/ranktally/copyright
+    usr/share/doc/ranktally/changelog.gz
+    usr/share/man/man1/ranktally.1.gz
+)
+for size in 16 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+for file in "${expected[@]}"; do
+    [ -s "$root/$file" ] || { echo "missing from the package: $file" >&2; exit 1; }
+done
+if file "$root/usr/bin/ranktally" | grep -q 'not stripped'; then
+    echo "the packaged binary is not stripped" >&2
+    exit 1
+fi
+echo "all ${#expected[@]} files in place"
+
+echo "== the installed program shows its window"
+# Xvfb picks a free display and writes its number to the descriptor it is given.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 -u "$display_fd" display_number
+export DISPLAY=":$display_number"
+log=$(mktemp)
+"$root/usr/bin/ranktally" >"$log" 2>&1 &
+program=$!
+trap 'kill $program $xvfb 2>/dev/null; rm -rf "$root" "$log"' EXIT
+shown=no
+for _ in $(seq 1 50); do
+    if xwininfo -name Ranktally 2>/dev/null | grep -q 'Map State: IsViewable'; then
+        shown=yes
+        break
+    fi
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.2
+done
+if [ "$shown" != yes ]; then
+    echo "the installed program showed no window; it said:" >&2
+    cat "$log" >&2
+    exit 1
+fi
+echo "window \"Ranktally\" shown on $DISPLAY"
