@@ -79,14 +79,13 @@ void Calculator::Recalculate() {
 }
 
 void Calculator::Sum() {
-    while (ctemp < targetlvl) {
-        const std::optional<double> points = LevelPoints(ctemp);
-        if (!points) {
-            break;  // past level 220: nothing further to climb
-        }
-        temp = *points + temp;
-        ++ctemp;
-    }
+    // Level by level, the climb would stop at the first whole level not below the target, or at
+    // the top of the table; sums of whole points are exact, so it goes there in one step.
+    const double stop =
+        std::clamp(std::ceil(targetlvl), static_cast<double>(ctemp), double{kLevelCount});
+    const int end = static_cast<int>(stop);
+    temp = PointsBetween(ctemp, end).value() + temp;
+    ctemp = static_cast<std::int16_t>(end);
 }
 
 void Calculator::Publish() {

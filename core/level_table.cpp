@@ -35,7 +35,25 @@ constexpr std::array<double, kLevelCount> lvlpoints = {
     1479074,  1774889,  2129867,  2555840,
 };
 
+// Entry i is the sum of the entries below i. Whole numbers far below 2^53 add exactly in any
+// order, so the difference of two of these equals the entries summed one by one.
+constexpr std::array<double, kLevelCount + 1> kPointsBelow = [] {
+    std::array<double, kLevelCount + 1> below{};
+    for (std::size_t i = 0; i < lvlpoints.size(); ++i) {
+        below[i + 1] = below[i] + lvlpoints[i];
+    }
+    return below;
+}();
+
 }  // namespace
+
+std::optional<double> PointsBetween(int first, int last) {
+    if (first < 0 || first > last || last > kLevelCount) {
+        return std::nullopt;
+    }
+    return kPointsBelow[static_cast<std::size_t>(last)] -
+           kPointsBelow[static_cast<std::size_t>(first)];
+}
 
 std::optional<double> LevelPoints(int index) {
     if (index < 0 || index >= kLevelCount) {

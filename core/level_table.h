@@ -17,4 +17,8 @@ inline constexpr int kFirstSkLevel = 200;
 // table, which is never read.
 std::optional<double> LevelPoints(int index);
 
+// Points needed to climb from level `first` to level `last`: entries `first` to `last` - 1. No
+// value unless 0 <= first <= last <= 220.
+std::optional<double> PointsBetween(int first, int last);
+
 }  // namespace ranktally

@@ -5,12 +5,16 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QSignalBlocker>
 #include <QStringList>
 
 #include "level_table.h"
 #include "numeric_text.h"
+#include "window_icon_pixels.h"
 
 using ranktally::Input;
 using ranktally::Placement;
@@ -24,6 +28,10 @@ constexpr int kClientWidthTwips = 3330;
 // design's client area is 2400 twips high within the compact outer height.
 constexpr int kFrameHeightTwips = ranktally::kCompactHeightTwips - 2400;
 constexpr int kHoursPerDayCount = 24;
+// A line edit keeps an undo entry for every character typed or removed, without limit; past
+// about this many the rate box's history starts afresh, so that memory stays flat however long
+// the window is used.
+constexpr int kRateUndoCharacters = 10000;
 // FormatGeneral writes at most this many significant digits.
 constexpr int kSignificantDigits = 15;
 
@@ -33,9 +41,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
+// Sized for its longest entry ("220") without measuring all 220 entries at start-up.
 QComboBox* MakeSelector(QWidget* parent, const char* name) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(name));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(3);
     return combo;
 }
 
@@ -72,9 +83,13 @@ QStringList Entries(int count, const std::string& separator) {
 Form1::Form1(QWidget* parent)
     : QWidget(parent), calculator_(*this, locale().decimalPoint().toStdString()) {
     setWindowTitle(QStringLiteral("Ranktally"));
+    // Built from pixels in the program: decoding an image would load Qt's image plugins, which
+    // costs more start-up time than the rest of the window.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/16.png"));
-    icon.addFile(QStringLiteral(":/icons/32.png"));
+    for (const ranktally::IconPixels& pixels : ranktally::kWindowIconPixels) {
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.argb),
+                                                 pixels.size, pixels.size, QImage::Format_ARGB32)));
+    }
     setWindowIcon(icon);
     CreateControls();
     Form_Load();
@@ -179,6 +194,23 @@ void Form1::HourPlayCombo_Click() {
 
 void Form1::SKTextBox_Change() {
     calculator_.Recalculate();
+    BoundRateUndoHistory();
+}
+
+void Form1::BoundRateUndoHistory() {
+    // Counts each edit as the old and the new text together, more than the characters it can
+    // add to the history, so that the bound holds whatever the edit was.
+    const int length = static_cast<int>(SKTextBox->text().size());
+    rateUndoCharacters_ += previousRateLength_ + length;
+    previousRateLength_ = length;
+    if (rateUndoCharacters_ < kRateUndoCharacters) {
+        return;
+    }
+    rateUndoCharacters_ = 0;
+    const QSignalBlocker quiet(SKTextBox);
+    const int cursor = SKTextBox->cursorPosition();
+    SKTextBox->setText(SKTextBox->text());  // starts the undo history afresh
+    SKTextBox->setCursorPosition(cursor);
 }
 
 std::string Form1::InputText(Input input) const {

@@ -37,6 +37,7 @@ private:
     void TargetLevelCombo_Click();
     void HourPlayCombo_Click();
     void SKTextBox_Change();
+    void BoundRateUndoHistory();
 
     void LayOut();
     void PaintResultBoxes();
@@ -63,5 +64,7 @@ private:
     std::vector<ranktally::Placement> placements_;
     ranktally::TwipsGeometry geometry_;
     int outerHeightTwips_ = ranktally::kCompactHeightTwips;
+    int previousRateLength_ = 0;
+    int rateUndoCharacters_ = 0;
     ranktally::Calculator calculator_;
 };

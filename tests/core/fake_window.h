@@ -9,30 +9,40 @@
 
 namespace ranktally {
 
-// A window that holds its texts in memory and logs every call in the order it came.
+// A window that holds its texts in memory and, unless told not to, logs every call in the order
+// it came.
 class FakeWindow : public CalculatorWindow {
 public:
     std::map<Input, std::string> inputs;
     std::map<Result, std::string> results;
     std::string warning;
     int heightTwips = 0;
+    bool logging = true;
     mutable std::vector<std::string> log;
 
     std::string InputText(Input input) const override {
-        log.push_back("read " + std::string(InputName(input)));
+        if (logging) {
+            log.push_back("read " + std::string(InputName(input)));
+        }
         const auto found = inputs.find(input);
         return found == inputs.end() ? std::string() : found->second;
     }
     void SetResultText(Result result, std::string_view text) override {
-        log.push_back(std::string(ResultName(result)) + "=" + std::string(text));
+        if (logging) {
+            log.push_back(std::string(ResultName(result)) + "=" + std::string(text));
+        }
         results[result] = text;
     }
     void SetWarningCaption(std::string_view caption) override {
-        log.push_back(caption.empty() ? "warning cleared" : "warning shown");
+        if (logging) {
+            log.push_back(caption.empty() ? "warning cleared" : "warning shown");
+        }
         warning = caption;
     }
     void SetOuterHeight(int twips) override {
-        log.push_back("height=" + std::to_string(twips));
+        if (logging) {
+            log.push_back("height=" + std::to_string(twips));
+        }
         heightTwips = twips;
     }
 

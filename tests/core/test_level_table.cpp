@@ -60,6 +60,36 @@ INSTANTIATE_TEST_SUITE_P(
         Lookup{"MostNegative", INT_MIN, std::nullopt}, Lookup{"Largest", INT_MAX, std::nullopt}),
     [](const auto& info) { return info.param.name; });
 
+TEST(LevelTable, ClimbsSumTheirEntriesOneByOne) {
+    for (int first = 0; first <= kLevelCount; ++first) {
+        double sum = 0;
+        for (int last = first; last <= kLevelCount; ++last) {
+            ASSERT_EQ(PointsBetween(first, last), sum) << first << " to " << last;
+            if (last < kLevelCount) {
+                sum += LevelPoints(last).value();
+            }
+        }
+    }
+}
+
+struct Climb {
+    const char* name;
+    int first;
+    int last;
+};
+
+class ClimbOutsideTable : public testing::TestWithParam<Climb> {};
+
+TEST_P(ClimbOutsideTable, HasNoValue) {
+    EXPECT_EQ(PointsBetween(GetParam().first, GetParam().last), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Climbs, ClimbOutsideTable,
+                         testing::Values(Climb{"BelowTable", -1, 5}, Climb{"Downward", 5, 4},
+                                         Climb{"PastTop", 0, 221},
+                                         Climb{"FarBelow", INT_MIN, INT_MAX}),
+                         [](const auto& info) { return info.param.name; });
+
 TEST(LevelTable, SkEntriesFollowTheirGrowthRule) {
     for (int index = kFirstSkLevel; index < kLevelCount; ++index) {
         SCOPED_TRACE(index);

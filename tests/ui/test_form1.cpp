@@ -37,6 +37,7 @@ private slots:
     void noFigureGoesStaleWhileTheRateIsCleared();
     void overflowingRateShowsOverflowThenRecovers();
     void commaLocale();
+    void undoAfterALongSession();
     void nothingIsCut_data();
     void nothingIsCut();
     void accessibleNames_data();
@@ -290,6 +291,20 @@ void TestForm1::commaLocale() {
     QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("725"));
     TypeRate(QStringLiteral("3"));
     QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("483,333333333333"));
+}
+
+void TestForm1::undoAfterALongSession() {
+    // The rate box forgets old edits now and then to stay small; the last ones still undo.
+    auto* box = Child<QLineEdit>("SKTextBox");
+    for (int edit = 0; edit < 3000; ++edit) {
+        TypeRate(QString::number(edit));
+    }
+    TypeRate(QStringLiteral("50000"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("5000"));
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("50000"));
+    QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("0"));
 }
 
 void TestForm1::nothingIsCut_data() {

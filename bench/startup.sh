@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Times the calculator from process start to its window shown, and its peak memory, against an
+# empty Qt window built the same way (and, for reference, a window holding one label): paired
+# runs, offscreen, medians and ratios to the empty window.
+# Usage: bench/startup.sh BUILD_DIR [RUNS]
+set -euo pipefail
+build=${1:?usage: $0 BUILD_DIR [RUNS]}
+runs=${2:-200}
+export QT_QPA_PLATFORM=offscreen
+probes=(startup_probe startup_probe_empty startup_probe_label)
+labels=("calculator" "empty window" "one-label window")
+
+measure() {  # appends "microseconds kilobytes" to the file $2
+    local start rss
+    start=${EPOCHREALTIME/./}
+    rss=$("$build/bench/$1" 2>/dev/null)
+    echo "$((${EPOCHREALTIME/./} - start)) $rss" >>"$2"
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+results=$(mktemp -d)
+trap 'rm -rf "$results"' EXIT
+for probe in "${probes[@]}"; do
+    "$build/bench/$probe" >/dev/null 2>&1  # warm the page cache
+done
+for _ in $(seq "$runs"); do
+    for probe in "${probes[@]}"; do
+        measure "$probe" "$results/$probe"
+    done
+done
+
+echo "runs: $runs of each, interleaved, offscreen; medians"
+empty_time=$(cut -d' ' -f1 "$results/startup_probe_empty" | median)
+empty_rss=$(cut -d' ' -f2 "$results/startup_probe_empty" | median)
+for i in "${!probes[@]}"; do
+    time=$(cut -d' ' -f1 "$results/${probes[$i]}" | median)
+    rss=$(cut -d' ' -f2 "$results/${probes[$i]}" | median)
+    awk -v l="${labels[$i]}" -v t="$time" -v m="$rss" -v et="$empty_time" -v em="$empty_rss" 'BEGIN {
+        printf "%-17s start-up to window shown %6.1f ms (ratio %.3f), peak memory %5.1f MiB (ratio %.3f)\n",
+            l, t / 1000, t / et, m / 1024, m / em }'
+done

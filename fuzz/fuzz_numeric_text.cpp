@@ -1,0 +1,46 @@
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "numeric_text.h"
+
+namespace {
+
+// The value as 15 significant digits would write it, by the C library's own rounding.
+double RoundedToFifteenDigits(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14e", value);
+    return std::strtod(text, nullptr);
+}
+
+}  // namespace
+
+// Any bytes read as a number; a number written and read back keeps its 15-digit value.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const ranktally::ParsedNumber parsed = ranktally::ParseNumber(text);
+    if (parsed.overflow) {
+        if (!std::isinf(parsed.value)) {
+            std::abort();
+        }
+        return 0;
+    }
+    if (!std::isfinite(parsed.value)) {
+        std::abort();
+    }
+    const std::string written = ranktally::FormatGeneral(parsed.value, ".");
+    const ranktally::ParsedNumber reread = ranktally::ParseNumber(written);
+    if (reread.overflow || reread.value != RoundedToFifteenDigits(parsed.value)) {
+        std::fprintf(stderr, "%.17g written as \"%s\" reads back as %.17g\n", parsed.value,
+                     written.c_str(), reread.value);
+        std::abort();
+    }
+    const std::optional<std::int16_t> level = ranktally::RoundToInt16(parsed.value);
+    if (level && std::abs(*level - parsed.value) > 0.5) {
+        std::abort();
+    }
+    return 0;
+}

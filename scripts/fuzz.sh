@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang's libFuzzer and runs each for a bounded time, starting from
+# the seed corpus kept in fuzz/corpus (which it leaves as it is). Usage: scripts/fuzz.sh [SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+
+scripts/ensure-packages.sh cmake make clang-14 libclang-rt-14-dev qt6-base-dev librsvg2-bin
+
+build=build/fuzz
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+    -DRANKTALLY_FUZZ=ON -DBUILD_TESTING=OFF -DRANKTALLY_WERROR=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target fuzz_numeric_text fuzz_recalculate
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for target in numeric_text recalculate; do
+    echo "== fuzz_$target for ${seconds}s"
+    mkdir "$work/$target"
+    cp fuzz/corpus/$target/* "$work/$target/"
+    status=0
+    "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+        -artifact_prefix="$work/" "$work/$target" >"$work/log" 2>&1 || status=$?
+    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$work/log" || true
+    if [ "$status" -ne 0 ]; then
+        echo "fuzz_$target failed (status $status):" >&2
+        grep -vE '^#[0-9]+ ' "$work/log" | tail -40 >&2
+        for artifact in "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-*; do
+            [ -e "$artifact" ] && od -c "$artifact" | head -5 >&2
+        done
+        exit 1
+    fi
+done
