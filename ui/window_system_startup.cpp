@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -18,18 +19,19 @@ struct HeldMessage {
 // A message handler is a plain function, so its state can only live here.
 std::vector<HeldMessage> held;
 
-// Qt says why the window system failed in a warning, then aborts with a long fatal message about
-// plugins; the warning is the line worth showing.
+// Qt says why the window system failed in its first platform warning, then warns and aborts about
+// plugins in general; the first warning is the line worth showing.
 void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtFatalMsg) {
         held.push_back({type, QByteArray(context.category), text});
         return;
     }
     QString reason = text.section(QLatin1Char('\n'), 0, 0);
-    for (const HeldMessage& message : held) {
-        if (message.category.startsWith("qt.qpa")) {
-            reason = message.text;
-        }
+    const auto cause = std::find_if(held.begin(), held.end(), [](const HeldMessage& message) {
+        return message.category.startsWith("qt.qpa");
+    });
+    if (cause != held.end()) {
+        reason = cause->text.trimmed();
     }
     std::fprintf(stderr, "ranktally: cannot open a window: %s\n", qPrintable(reason));
     std::fflush(stderr);

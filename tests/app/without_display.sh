@@ -5,8 +5,9 @@ program=$1
 stderr=$(env -u WAYLAND_DISPLAY DISPLAY=:93 QT_QPA_PLATFORM=xcb "$program" 2>&1 >/dev/null)
 status=$?
 lines=$(printf '%s\n' "$stderr" | grep -c .)
-if [ "$status" -ne 1 ] || [ "$lines" -ne 1 ] || [[ $stderr != "ranktally: "* ]]; then
-    printf 'expected exit status 1 and one line starting "ranktally: ", got status %s and:\n%s\n' \
-        "$status" "$stderr"
+expected="ranktally: cannot open a window: could not connect to display :93"
+if [ "$status" -ne 1 ] || [ "$lines" -ne 1 ] || [ "$stderr" != "$expected" ]; then
+    printf 'expected exit status 1 and the one line "%s", got status %s and:\n%s\n' \
+        "$expected" "$status" "$stderr"
     exit 1
 fi
