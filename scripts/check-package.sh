@@ -4,8 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/ensure-packages.sh cmake g++ make qt6-base-dev librsvg2-bin fonts-dejavu-core \
-    dpkg-dev file lintian desktop-file-utils appstream xvfb xauth x11-utils
+scripts/ensure-packages.sh build package
 
 build=build/package
 app_id=org.ranktally.Ranktally

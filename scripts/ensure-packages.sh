@@ -1,10 +1,25 @@
 #!/usr/bin/env bash
-# Installs those of the Debian packages named as arguments that are missing; says nothing and
-# costs well under a second when all of them are there.
+# Installs the Debian packages that the named tasks need and the machine lacks; says nothing and
+# costs well under a second when all of them are there. Usage: ensure-packages.sh TASK...
 set -euo pipefail
 
+declare -A needs=(
+    # Qt and fonts for the window, rsvg-convert to render the icon.
+    [build]="cmake g++ make qt6-base-dev librsvg2-bin fonts-dejavu-core"
+    [test]="libgtest-dev"
+    [fuzz]="clang-14 libclang-rt-14-dev"
+    # dpkg-shlibdeps and file for CPack; the validators; an X server to see the window.
+    [package]="dpkg-dev file lintian desktop-file-utils appstream xvfb xauth x11-utils"
+)
+packages=()
+for task in "$@"; do
+    [ -n "${needs[$task]:-}" ] || { echo "ensure-packages.sh: unknown task $task" >&2; exit 2; }
+    read -ra task_packages <<<"${needs[$task]}"
+    packages+=("${task_packages[@]}")
+done
+
 missing=()
-for package in "$@"; do
+for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [ "$status" = "install ok installed" ] || missing+=("$package")
 done

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 
-scripts/ensure-packages.sh cmake make clang-14 libclang-rt-14-dev qt6-base-dev librsvg2-bin
+scripts/ensure-packages.sh build fuzz
 
 build=build/fuzz
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \

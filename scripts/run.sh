@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/ensure-packages.sh cmake g++ make qt6-base-dev librsvg2-bin fonts-dejavu-core
+scripts/ensure-packages.sh build
 
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null

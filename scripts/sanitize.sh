@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/ensure-packages.sh cmake g++ make libgtest-dev qt6-base-dev librsvg2-bin fonts-dejavu-core
+scripts/ensure-packages.sh build test
 
 build=build/sanitize
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DRANKTALLY_SANITIZE=ON -DRANKTALLY_WERROR=ON >/dev/null
