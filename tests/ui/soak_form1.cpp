@@ -59,9 +59,8 @@ Expected Compute(const QString& current, const QString& target, const QString& h
         const double hoursNeeded = points / rate.value;
         const double daysNeeded = hoursNeeded / hours.toInt();
         expected.hours = std::isfinite(hoursNeeded) ? Figure(hoursNeeded) : "Overflow";
-        expected.days = std::isfinite(hoursNeeded)
-                            ? (std::isfinite(daysNeeded) ? Figure(daysNeeded) : "Overflow")
-                            : "Overflow";
+        // The lists offer 1 to 24 hours a day, so days are infinite whenever hours are.
+        expected.days = std::isfinite(daysNeeded) ? Figure(daysNeeded) : "Overflow";
     }
     return expected;
 }
