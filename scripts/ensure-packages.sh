@@ -10,6 +10,8 @@ declare -A needs=(
     [fuzz]="clang-14 libclang-rt-14-dev"
     # dpkg-shlibdeps and file for CPack; the validators; an X server to see the window.
     [package]="dpkg-dev file lintian desktop-file-utils appstream xvfb xauth x11-utils"
+    # A Wayland compositor, an X11 window manager and the accessibility bus with a client.
+    [desktop]="qt6-wayland weston openbox xvfb xauth x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi"
 )
 packages=()
 for task in "$@"; do

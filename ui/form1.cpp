@@ -1,17 +1,21 @@
 #include "form1.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QWindow>
 
+#include "accessible_controls.h"
+#include "entry_list_view.h"
 #include "level_table.h"
 #include "numeric_text.h"
 #include "window_icon_pixels.h"
@@ -45,6 +49,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
 QComboBox* MakeSelector(QWidget* parent, const char* name) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(name));
+    combo->setView(new ranktally::EntryListView(combo));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(3);
     return combo;
@@ -82,7 +87,12 @@ QStringList Entries(int count, const std::string& separator) {
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent), calculator_(*this, locale().decimalPoint().toStdString()) {
+    ranktally::InstallAccessibleControls();
     setWindowTitle(QStringLiteral("Ranktally"));
+    // The window keeps the size its contents need, so it offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     // Built from pixels in the program: decoding an image would load Qt's image plugins, which
     // costs more start-up time than the rest of the window.
     QIcon icon;
@@ -98,6 +108,12 @@ Form1::Form1(QWidget* parent)
     connect(TargetLevelCombo, &QComboBox::activated, this, &Form1::TargetLevelCombo_Click);
     connect(HourPlayCombo, &QComboBox::activated, this, &Form1::HourPlayCombo_Click);
     connect(SKTextBox, &QLineEdit::textChanged, this, &Form1::SKTextBox_Change);
+    for (QComboBox* selector : {CurrentLevelCombo, TargetLevelCombo, HourPlayCombo}) {
+        connect(selector, &QComboBox::currentIndexChanged, this,
+                [selector] { ranktally::AnnouncePick(selector); });
+    }
+    create();
+    connect(windowHandle(), &QWindow::windowStateChanged, this, &Form1::KeepNormalState);
 }
 
 void Form1::CreateControls() {
@@ -116,7 +132,9 @@ void Form1::CreateControls() {
     HoursNeededTextBox = MakeBox(this, "HoursNeededTextBox", true);
     Label2 = MakeLabel(this, "Label2", tr("Days Needed:"));
     DaysNeededTextBox = MakeBox(this, "DaysNeededTextBox", true);
-    WarningLabel = MakeLabel(this, "WarningLabel", QString());
+    WarningLabel = new ranktally::NoticeLabel(this);
+    WarningLabel->setObjectName(QStringLiteral("WarningLabel"));
+    WarningLabel->hide();
     WarningLabel->setWordWrap(true);
     WarningLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1 = MakeLabel(this, "Label1", tr("by the Ranktally team"));
@@ -240,24 +258,51 @@ QLineEdit* Form1::ResultBox(Result result) const {
 }
 
 void Form1::SetResultText(Result result, std::string_view text) {
+    // Every rewrite, even of the same text, reaches a screen reader as a deletion and an insertion.
     QLineEdit* box = ResultBox(result);
-    box->setText(ToQString(text));
-    box->setCursorPosition(0);
+    const QString shown = ToQString(text);
+    if (box->text() != shown) {
+        box->setText(shown);
+        box->setCursorPosition(0);
+    }
 }
 
 void Form1::SetWarningCaption(std::string_view caption) {
-    const bool appears = WarningLabel->text().isEmpty() && !caption.empty();
     WarningLabel->setText(ToQString(caption));
-    if (appears) {
-        QAccessibleEvent alert(WarningLabel, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
+    WarningLabel->setVisible(!caption.empty());
 }
 
 void Form1::SetOuterHeight(int twips) {
     outerHeightTwips_ = twips;
-    setFixedSize(geometry_.ToPixels(kClientWidthTwips),
-                 geometry_.ToPixels(twips - kFrameHeightTwips));
+    setFixedSize(DesignedSize());
+}
+
+void Form1::KeepNormalState(Qt::WindowState state) {
+    // Nothing gains from a larger window, but a Wayland compositor that has been asked to maximize
+    // it (Qt's own title bar has the button) ends the connection when the window keeps a size
+    // other than the one it configured. So the window lets go of its size and asks at once to be
+    // normal again; it holds its size anew once it is back at it.
+    if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen) {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
+    } else if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // Other window systems hold no maximize back; the size can be held again at once.
+        setFixedSize(DesignedSize());
+    }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    // On Wayland only the compositor's answer brings the window back to its size: holding it at
+    // once, on the request to be normal, could meet a maximize still on its way.
+    if (event->size() == DesignedSize()) {
+        setFixedSize(DesignedSize());
+    }
+    QWidget::resizeEvent(event);
+}
+
+QSize Form1::DesignedSize() const {
+    return {geometry_.ToPixels(kClientWidthTwips),
+            geometry_.ToPixels(outerHeightTwips_ - kFrameHeightTwips)};
 }
 
 void Form1::LayOut() {

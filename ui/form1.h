@@ -29,6 +29,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateControls();
@@ -38,6 +39,8 @@ private:
     void HourPlayCombo_Click();
     void SKTextBox_Change();
     void BoundRateUndoHistory();
+    void KeepNormalState(Qt::WindowState state);
+    QSize DesignedSize() const;
 
     void LayOut();
     void PaintResultBoxes();

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Tries the window under real clients nobody here wrote, each on its own X server and session bus:
+# the window tests under a Wayland compositor (weston), the program under an X11 window manager
+# (openbox), and what an AT-SPI client, as a screen reader, is told.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/test
+
+# One client, inside its own session bus: scripts/desktop-clients.sh --client NAME
+if [ "${1:-}" = --client ]; then
+    # The next client's X server must not meet this one still going away.
+    stop() {
+        local status=$?
+        kill $(jobs -p) 2>/dev/null || true
+        for _ in $(seq 30); do
+            [ -z "$(jobs -pr)" ] && break
+            sleep 0.1
+        done
+        kill -9 $(jobs -pr) 2>/dev/null || true
+        wait || true
+        exit "$status"
+    }
+    trap stop EXIT
+    exec {display_fd}<> <(:)
+    Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    read -r -t 10 -u "$display_fd" display_number
+    export DISPLAY=":$display_number"
+    log=$(mktemp)
+    # A window mapped while the window manager is still starting up may never be shown.
+    start_openbox() {
+        openbox >/dev/null 2>&1 &
+        for _ in $(seq 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+            sleep 0.1
+        done
+    }
+    case $2 in
+        wayland)
+            export XDG_RUNTIME_DIR
+            XDG_RUNTIME_DIR=$(mktemp -d)
+            weston --backend=x11-backend.so --socket=ranktally-test --width=1024 --height=768 \
+                >"$log" 2>&1 &
+            for _ in $(seq 100); do
+                [ -S "$XDG_RUNTIME_DIR/ranktally-test" ] && break
+                sleep 0.1
+            done
+            WAYLAND_DISPLAY=ranktally-test QT_QPA_PLATFORM=wayland "$build/tests/ui/test_form1" |
+                grep -vE '^(PASS|QWARN|QDEBUG) '
+            ;;
+        x11)
+            start_openbox
+            "$build/app/ranktally" -platform xcb >"$log" 2>&1 &
+            tests/desktop/x11_window_manager.sh data/org.ranktally.Ranktally.desktop ||
+                { cat "$log"; exit 1; }
+            ;;
+        atspi)
+            /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+            start_openbox
+            QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/app/ranktally" -platform xcb >"$log" 2>&1 &
+            timeout 20 xdotool search --sync --onlyvisible --name '^Ranktally$' \
+                windowactivate --sync >/dev/null || { cat "$log"; exit 1; }
+            timeout 60 tests/desktop/atspi_client.py || { cat "$log"; exit 1; }
+            ;;
+    esac
+    exit
+fi
+
+scripts/ensure-packages.sh build test desktop
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DRANKTALLY_WERROR=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target ranktally test_form1 >/dev/null
+
+for client in wayland x11 atspi; do
+    echo "== $client"
+    timeout 300 dbus-run-session -- bash ${TRACE:+-x} "$0" --client "$client" 2> >(grep -v "^dbus-daemon" >&2)
+done

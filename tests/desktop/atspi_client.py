@@ -1,0 +1,122 @@
+#!/usr/bin/python3
+"""Works the running window through the keyboard as an AT-SPI client such as Orca sees it, and
+checks what a screen reader is told: every selector and result by its caption with its value, the
+picked entry on every move, the warning as a notification when it appears, and no empty label.
+Usage: atspi_client.py  (with the program running on $DISPLAY and the accessibility bus up)"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+heard = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def find_application():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "ranktally":
+                return app
+        time.sleep(0.1)
+    sys.exit("atspi_client: the program never reached the accessibility bus")
+
+
+def descendants(root):
+    return pyatspi.findAllDescendants(root, lambda node: node is not None)
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def labelled_by(node):
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return relation.getTarget(0).name
+    return None
+
+
+def controls(app):
+    return {(node.getRole(), node.name): node for node in descendants(app)}
+
+
+def listen(event):
+    source = event.source
+    heard.append((event.type, source.getRole(), source.name, event.detail1))
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+
+
+def steps(app):
+    # The state at start-up: captions, values and the hidden warning.
+    nodes = descendants(app)
+    combos = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_COMBO_BOX}
+    for caption in ("Current level", "Target level", "Hours played per day"):
+        check(caption in combos, f"no combo box named {caption!r}: {sorted(combos)}")
+        if caption in combos:
+            check(labelled_by(combos[caption]) == caption + ":",
+                  f"{caption} is not labelled by its caption")
+    if "Hours played per day" in combos:
+        check(text_of(combos["Hours played per day"]) == "1", "hours per day does not read 1")
+    results = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT}
+    for caption in ("SK/XP needed", "Hours needed", "Days Needed"):
+        check(caption in results and text_of(results[caption]) == "0",
+              f"no result {caption!r} reading 0")
+    for node in nodes:
+        states = node.getState()
+        if node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_NOTIFICATION) and not node.name:
+            check(not states.contains(pyatspi.STATE_VISIBLE),
+                  f"an empty {node.getRoleName()} is exposed as visible")
+
+    # Current level 1, then to the target level with Tab (the results lie between) and End.
+    key("Down")
+    for _ in range(4):
+        key("Tab")
+    key("End")
+
+
+def finish(app):
+    nodes = descendants(app)
+    combos = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_COMBO_BOX}
+    check(text_of(combos["Target level"]) == "220", "the target level does not read 220")
+    results = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT}
+    check(text_of(results["SK/XP needed"]) == "2076261991", "points needed are not 2076261991")
+    focused = [(role, name) for kind, role, name, on in heard
+               if kind == "object:state-changed:focused" and on]
+    check((pyatspi.ROLE_LIST_ITEM, "1") in focused, "the pick of level 1 was not announced")
+    check((pyatspi.ROLE_LIST_ITEM, "220") in focused, "the pick of level 220 was not announced")
+    shown = [name for kind, role, name, on in heard
+             if kind == "object:state-changed:showing" and on and role == pyatspi.ROLE_NOTIFICATION]
+    check(len(shown) == 1, f"the warning did not appear once as a notification: {shown}")
+    notices = [n for n in nodes if n.getRole() == pyatspi.ROLE_NOTIFICATION]
+    check(len(notices) == 1 and notices[0].name.startswith("WARNING:You have selected"),
+          "the notification does not say the warning")
+    pyatspi.Registry.stop()
+
+
+def main():
+    app = find_application()
+    pyatspi.Registry.registerEventListener(
+        listen, "object:state-changed:focused", "object:state-changed:showing", "object:property-change:accessible-name")
+    GLib.timeout_add(500, lambda: steps(app) and False)
+    GLib.timeout_add(3000, lambda: finish(app) and False)
+    pyatspi.Registry.start()
+    for failure in failures:
+        print("atspi_client:", failure)
+    print(f"atspi_client: {len(failures)} failed")
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main()
