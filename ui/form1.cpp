@@ -18,29 +18,26 @@
 #include "entry_list_view.h"
 #include "level_table.h"
 #include "numeric_text.h"
+#include "qt_text_measure.h"
 #include "window_icon_pixels.h"
 
 using ranktally::Input;
-using ranktally::Placement;
 using ranktally::Result;
-using ranktally::TwipsRect;
 
 namespace {
 
-constexpr int kClientWidthTwips = 3330;
-// The outer heights count the title bar and borders, which the window manager draws here; the
-// design's client area is 2400 twips high within the compact outer height.
-constexpr int kFrameHeightTwips = ranktally::kCompactHeightTwips - 2400;
 constexpr int kHoursPerDayCount = 24;
 // A line edit keeps an undo entry for every character typed or removed, without limit; past
 // about this many the rate box's history starts afresh, so that memory stays flat however long
 // the window is used.
 constexpr int kRateUndoCharacters = 10000;
-// FormatGeneral writes at most this many significant digits.
-constexpr int kSignificantDigits = 15;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(ToQString(ranktally::DesignOf(name).text), parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
@@ -56,7 +53,7 @@ QComboBox* MakeSelector(QWidget* parent, const char* name) {
 }
 
 QLineEdit* MakeBox(QWidget* parent, const char* name, bool readOnly) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new QLineEdit(ToQString(ranktally::DesignOf(name).text), parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(readOnly);
     return box;
@@ -68,10 +65,6 @@ void Caption(QLabel* label, QWidget* control) {
     QString name = label->text();
     name.chop(1);
     control->setAccessibleName(name);
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QStringList Entries(int count, const std::string& separator) {
@@ -117,27 +110,26 @@ Form1::Form1(QWidget* parent)
 }
 
 void Form1::CreateControls() {
-    Label8 = MakeLabel(this, "Label8", tr("Current level:"));
+    Label8 = MakeLabel(this, "Label8");
     CurrentLevelCombo = MakeSelector(this, "CurrentLevelCombo");
-    Label5 = MakeLabel(this, "Label5", tr("Target level:"));
+    Label5 = MakeLabel(this, "Label5");
     TargetLevelCombo = MakeSelector(this, "TargetLevelCombo");
-    Label6 = MakeLabel(this, "Label6", tr("Hours played per day:"));
+    Label6 = MakeLabel(this, "Label6");
     HourPlayCombo = MakeSelector(this, "HourPlayCombo");
-    Label7 = MakeLabel(this, "Label7", tr("Average SK/XP per hour:"));
+    Label7 = MakeLabel(this, "Label7");
     SKTextBox = MakeBox(this, "SKTextBox", false);
-    SKTextBox->setText(QStringLiteral("10000"));
-    Label4 = MakeLabel(this, "Label4", tr("SK/XP needed:"));
+    Label4 = MakeLabel(this, "Label4");
     SKNeededTextBox = MakeBox(this, "SKNeededTextBox", true);
-    Label3 = MakeLabel(this, "Label3", tr("Hours needed:"));
+    Label3 = MakeLabel(this, "Label3");
     HoursNeededTextBox = MakeBox(this, "HoursNeededTextBox", true);
-    Label2 = MakeLabel(this, "Label2", tr("Days Needed:"));
+    Label2 = MakeLabel(this, "Label2");
     DaysNeededTextBox = MakeBox(this, "DaysNeededTextBox", true);
     WarningLabel = new ranktally::NoticeLabel(this);
     WarningLabel->setObjectName(QStringLiteral("WarningLabel"));
     WarningLabel->hide();
     WarningLabel->setWordWrap(true);
     WarningLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1 = MakeLabel(this, "Label1", tr("by the Ranktally team"));
+    Label1 = MakeLabel(this, "Label1");
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -150,35 +142,19 @@ void Form1::CreateControls() {
     Caption(Label2, DaysNeededTextBox);
     PaintResultBoxes();
 
-    // The designed order: the results sit between the current and the target level.
-    setTabOrder(CurrentLevelCombo, DaysNeededTextBox);
-    setTabOrder(DaysNeededTextBox, HoursNeededTextBox);
-    setTabOrder(HoursNeededTextBox, SKNeededTextBox);
-    setTabOrder(SKNeededTextBox, TargetLevelCombo);
-    setTabOrder(TargetLevelCombo, HourPlayCombo);
-    setTabOrder(HourPlayCombo, SKTextBox);
-    CurrentLevelCombo->setFocus();
+    QWidget* previous = nullptr;
+    for (const std::string_view name : ranktally::kTabOrder) {
+        QWidget* control = Control(name);
+        if (previous != nullptr) {
+            setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+    Control(ranktally::kTabOrder.front())->setFocus();
+}
 
-    placements_ = {
-        {Label8, TwipsRect{0, 104, 1066, 221}},
-        {CurrentLevelCombo, TwipsRect{1869, 104, 716, 315}},
-        {Label5, TwipsRect{0, 415, 1066, 221}},
-        {TargetLevelCombo, TwipsRect{1869, 415, 716, 315}},
-        {Label6, TwipsRect{0, 720, 1650, 330}},
-        {HourPlayCombo, TwipsRect{1869, 726, 716, 315}},
-        // Designed 1890 wide, running 21 twips under the rate box; it stops where the box starts.
-        {Label7, TwipsRect{0, 1035, 1869, 225}},
-        {SKTextBox, TwipsRect{1869, 1038, 1417, 285}},
-        {Label4, TwipsRect{0, 1453, 1300, 221}},
-        {SKNeededTextBox, TwipsRect{1869, 1453, 1417, 285}},
-        {Label3, TwipsRect{0, 1764, 1417, 221}},
-        {HoursNeededTextBox, TwipsRect{1869, 1764, 1417, 285}},
-        {Label2, TwipsRect{0, 2076, 1300, 221}},
-        {DaysNeededTextBox, TwipsRect{1869, 2076, 1417, 285}},
-        {WarningLabel, TwipsRect{0, 2387, 3286, 995}},
-        // Designed 720 wide, running 30 twips past the client area; it stops at its edge.
-        {Label1, TwipsRect{2640, 105, 690, 840}},
-    };
+QWidget* Form1::Control(std::string_view name) const {
+    return findChild<QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
 }
 
 void Form1::Form_Load() {
@@ -301,36 +277,38 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 QSize Form1::DesignedSize() const {
-    return {geometry_.ToPixels(kClientWidthTwips),
-            geometry_.ToPixels(outerHeightTwips_ - kFrameHeightTwips)};
+    return {scale_.ToPixels(ranktally::kClientWidthTwips),
+            scale_.ToPixels(ranktally::ClientHeightTwips(outerHeightTwips_))};
 }
 
 void Form1::LayOut() {
-    geometry_ = ranktally::TwipsGeometry::Fitting(placements_, WidestFigure());
-    for (const Placement& placement : placements_) {
-        placement.widget->setGeometry(geometry_.ToPixels(placement.rect));
+    const ranktally::QtTextMeasure measure(*this, WidestFigure());
+    scale_ = ranktally::TwipsScale::Fitting(ranktally::kForm1Controls, measure);
+    for (const ranktally::ControlDesign& design : ranktally::kForm1Controls) {
+        const ranktally::PixelRect rect = scale_.ToPixels(design.rect);
+        Control(design.name)->setGeometry(rect.left, rect.top, rect.width, rect.height);
     }
     SetOuterHeight(outerHeightTwips_);
 }
 
 QString Form1::WidestFigure() const {
     const QFontMetrics metrics(SKNeededTextBox->font());
-    QChar widest = QLatin1Char('0');
+    char widest = '0';
     for (char digit = '1'; digit <= '9'; ++digit) {
-        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest)) {
-            widest = QLatin1Char(digit);
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) >
+            metrics.horizontalAdvance(QLatin1Char(widest))) {
+            widest = digit;
         }
     }
-    // The longest texts FormatGeneral writes: a negative fraction just above 1E-4, and a negative
-    // exponent form with three exponent digits.
-    const QString separator = locale().decimalPoint();
-    const QString positional = QStringLiteral("-0") + separator + QStringLiteral("000") +
-                               QString(kSignificantDigits, widest);
-    const QString exponent = QStringLiteral("-") + widest + separator +
-                             QString(kSignificantDigits - 1, widest) + QStringLiteral("E-") +
-                             QString(3, widest);
-    return metrics.horizontalAdvance(positional) > metrics.horizontalAdvance(exponent) ? positional
-                                                                                       : exponent;
+    QString wider;
+    for (const std::string& figure :
+         ranktally::WidestFigures(widest, locale().decimalPoint().toStdString())) {
+        const QString text = QString::fromStdString(figure);
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(wider)) {
+            wider = text;
+        }
+    }
+    return wider;
 }
 
 void Form1::PaintResultBoxes() {

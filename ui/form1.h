@@ -4,11 +4,10 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calculator.h"
 #include "calculator_window.h"
-#include "twips_geometry.h"
+#include "form_design.h"
 
 class QComboBox;
 class QLabel;
@@ -46,6 +45,7 @@ private:
     void PaintResultBoxes();
     QString WidestFigure() const;
     QLineEdit* ResultBox(ranktally::Result result) const;
+    QWidget* Control(std::string_view name) const;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -64,8 +64,7 @@ private:
     QLineEdit* DaysNeededTextBox;
     QLabel* WarningLabel;
 
-    std::vector<ranktally::Placement> placements_;
-    ranktally::TwipsGeometry geometry_;
+    ranktally::TwipsScale scale_;
     int outerHeightTwips_ = ranktally::kCompactHeightTwips;
     int previousRateLength_ = 0;
     int rateUndoCharacters_ = 0;

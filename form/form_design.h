@@ -1,0 +1,127 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ranktally {
+
+// The window as it was designed, in twips (1/1440 inch), and the rule that fits the design to the
+// pixels of a screen and the texts of a font: the one description every front-end lays itself out
+// from. It measures no text and draws nothing; each toolkit measures its own.
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct PixelSize {
+    int width;
+    int height;
+};
+
+enum class ControlKind {
+    Caption,    // names the control that follows it
+    Selector,   // a drop-down list of fixed entries
+    RateBox,    // the one box the user types into
+    ResultBox,  // a read-only box on the button face
+    Warning,    // wrapped, shown only with the warning
+    Credit,     // wrapped
+};
+
+struct ControlDesign {
+    std::string_view name;  // the control's object name
+    ControlKind kind;
+    TwipsRect rect;
+    std::string_view text;  // the text it holds when the window is created
+};
+
+inline constexpr int kClientWidthTwips = 3330;
+inline constexpr int kDesignedClientHeightTwips = 2400;
+
+// The controls in the order they are created, each caption just before the control it names, as
+// screen readers on Windows expect.
+inline constexpr std::array<ControlDesign, 16> kForm1Controls = {{
+    // The selectors and Label6 were designed up to 15 twips higher, into the row below; each
+    // stops where that row starts, so that no two controls overlap.
+    {"Label8", ControlKind::Caption, {0, 104, 1066, 221}, "Current level:"},
+    {"CurrentLevelCombo", ControlKind::Selector, {1869, 104, 716, 311}, ""},
+    {"Label5", ControlKind::Caption, {0, 415, 1066, 221}, "Target level:"},
+    {"TargetLevelCombo", ControlKind::Selector, {1869, 415, 716, 311}, ""},
+    {"Label6", ControlKind::Caption, {0, 720, 1650, 315}, "Hours played per day:"},
+    {"HourPlayCombo", ControlKind::Selector, {1869, 726, 716, 312}, ""},
+    // Designed 1890 wide, running 21 twips under the rate box; it stops where the box starts.
+    {"Label7", ControlKind::Caption, {0, 1035, 1869, 225}, "Average SK/XP per hour:"},
+    {"SKTextBox", ControlKind::RateBox, {1869, 1038, 1417, 285}, "10000"},
+    {"Label4", ControlKind::Caption, {0, 1453, 1300, 221}, "SK/XP needed:"},
+    {"SKNeededTextBox", ControlKind::ResultBox, {1869, 1453, 1417, 285}, ""},
+    {"Label3", ControlKind::Caption, {0, 1764, 1417, 221}, "Hours needed:"},
+    {"HoursNeededTextBox", ControlKind::ResultBox, {1869, 1764, 1417, 285}, ""},
+    {"Label2", ControlKind::Caption, {0, 2076, 1300, 221}, "Days Needed:"},
+    {"DaysNeededTextBox", ControlKind::ResultBox, {1869, 2076, 1417, 285}, ""},
+    {"WarningLabel", ControlKind::Warning, {0, 2387, 3286, 995}, ""},
+    // Designed 720 wide, running 30 twips past the client area; it stops at its edge.
+    {"Label1", ControlKind::Credit, {2640, 105, 690, 840}, "by the Ranktally team"},
+}};
+
+// The designed order of the keyboard: the results sit between the current and the target level.
+inline constexpr std::array<std::string_view, 7> kTabOrder = {
+    "CurrentLevelCombo", "DaysNeededTextBox", "HoursNeededTextBox", "SKNeededTextBox",
+    "TargetLevelCombo",  "HourPlayCombo",     "SKTextBox"};
+
+// The design of the control with this name; the name must be one of kForm1Controls.
+const ControlDesign& DesignOf(std::string_view name);
+
+// The window's outer heights count the title bar and borders, which the window system draws; the
+// design's client area is kDesignedClientHeightTwips high within the compact outer height.
+int ClientHeightTwips(int outerHeightTwips);
+
+// The longest texts the figures can take in a result box, with the digit that is widest in the
+// font in use and the user's decimal separator: a negative fraction just above 1E-4, and a
+// negative exponent form with three exponent digits.
+std::array<std::string, 2> WidestFigures(char widestDigit, std::string_view decimalSeparator);
+
+// What a toolkit measures of its own controls in its own font, in pixels.
+class TextMeasure {
+public:
+    virtual ~TextMeasure() = default;
+    // The size a single-line control needs for its text (for boxes, the widest figure).
+    virtual PixelSize Needed(const ControlDesign& control) const = 0;
+    // The height a wrapped control needs for its text at this width.
+    virtual int HeightForWidth(const ControlDesign& control, int width) const = 0;
+};
+
+// Twips to pixels with one factor for the whole window, so that the design keeps its proportions.
+class TwipsScale {
+public:
+    static constexpr double kDesignPixelsPerTwip = 1.0 / 15;
+
+    explicit TwipsScale(double pixelsPerTwip = kDesignPixelsPerTwip)
+        : pixelsPerTwip_(pixelsPerTwip) {}
+
+    // The smallest factor, never below the design's 15 twips a pixel, at which every control
+    // shows its whole text.
+    static TwipsScale Fitting(std::span<const ControlDesign> controls, const TextMeasure& measure);
+
+    double PixelsPerTwip() const { return pixelsPerTwip_; }
+    int ToPixels(int twips) const;
+    // Edges, not sizes, are rounded, so that controls that touch in the design still touch.
+    PixelRect ToPixels(const TwipsRect& rect) const;
+    bool Fits(const ControlDesign& control, const TextMeasure& measure) const;
+
+private:
+    double pixelsPerTwip_;
+};
+
+}  // namespace ranktally
