@@ -30,11 +30,15 @@ int ClientHeightTwips(int outerHeightTwips) {
 }
 
 std::array<std::string, 2> WidestFigures(char widestDigit, std::string_view decimalSeparator) {
-    const std::string separator(decimalSeparator);
-    return {"-0" + separator + "000" + std::string(kSignificantDigits, widestDigit),
-            "-" + std::string(1, widestDigit) + separator +
-                std::string(kSignificantDigits - 1, widestDigit) + "E-" +
-                std::string(3, widestDigit)};
+    std::string positional("-0");
+    positional.append(decimalSeparator).append("000").append(kSignificantDigits, widestDigit);
+    std::string exponent("-");
+    exponent.append(1, widestDigit)
+        .append(decimalSeparator)
+        .append(kSignificantDigits - 1, widestDigit)
+        .append("E-")
+        .append(3, widestDigit);
+    return {positional, exponent};
 }
 
 int TwipsScale::ToPixels(int twips) const {

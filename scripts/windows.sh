@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Builds Ranktally for Windows with MinGW-w64, runs the core's and the window's tests under Wine,
+# makes the portable zip and the installer, and installs, starts and uninstalls that installer
+# silently under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/ensure-packages.sh windows
+
+build=build/windows
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DRANKTALLY_WERROR=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+exe="$build/win32/ranktally.exe"
+echo "== ranktally.exe: $(stat -c %s "$exe") bytes, importing only Windows' own DLLs"
+imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort)
+echo "$imports" | tr '\n' ' '
+echo
+own="kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll advapi32.dll shell32.dll"
+for dll in $imports; do
+    [[ " $own " == *" $dll "* ]] || [[ $dll == api-ms-win-* ]] ||
+        { echo "ranktally.exe needs a DLL that Windows does not bring: $dll" >&2; exit 1; }
+done
+
+# Wine in a prefix of its own, on an X server with a window manager: without one, Wine waits for
+# every window it hides to be withdrawn.
+work=$(mktemp -d)
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+read -r -t 10 -u "$display_fd" display_number
+export DISPLAY=":$display_number"
+openbox >/dev/null 2>&1 &
+wineboot --init >/dev/null 2>&1
+
+echo "== tests under Wine"
+ctest --test-dir "$build" --output-on-failure
+
+echo "== the installer, silently"
+installer=$(ls "$build"/ranktally-*-setup.exe)
+wine "$installer" /S
+installed=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Ranktally)
+for file in ranktally.exe LICENSE.txt uninstall.exe; do
+    [ -s "$installed/$file" ] || { echo "not installed: $file" >&2; exit 1; }
+done
+shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Ranktally.lnk')
+[ -n "$shortcut" ] || { echo "no Start-menu shortcut" >&2; exit 1; }
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ranktally'
+wine reg query "$key" /v DisplayName | grep -q Ranktally || { echo "not in Apps & Features" >&2; exit 1; }
+
+wine "$installed/ranktally.exe" &
+timeout 30 xdotool search --sync --onlyvisible --name '^Ranktally$' >/dev/null ||
+    { echo "the installed program showed no window" >&2; exit 1; }
+echo "the installed program shows its window"
+wineserver -k
+wineserver -w
+
+wine "$installed/uninstall.exe" /S
+# The uninstaller copies itself away and finishes in the background.
+for _ in $(seq 100); do
+    [ -e "$installed" ] || break
+    sleep 0.2
+done
+[ ! -e "$installed" ] || { echo "left behind: $(ls -A "$installed")" >&2; exit 1; }
+[ ! -e "$shortcut" ] || { echo "left behind: the Start-menu shortcut" >&2; exit 1; }
+! wine reg query "$key" >/dev/null 2>&1 || { echo "left behind: the Apps & Features entry" >&2; exit 1; }
+echo "installed, started and uninstalled; nothing left behind"
+
+echo "== the portable zip"
+unzip -l "$build"/ranktally-*-windows-x64.zip | grep -E 'ranktally.exe|LICENSE.txt|README.txt'

@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+
+#include "form1.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "wide_text.h"
+
+namespace ranktally {
+namespace {
+
+// Drives the Windows window as a user does, through keys sent to its controls, and reads what it
+// shows.
+class Form1Win32 : public testing::Test {
+protected:
+    void SetUp() override {
+        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        form_ = std::make_unique<Form1>(GetModuleHandleW(nullptr));
+        form_->Show(SW_SHOWNORMAL);
+        Pump();
+    }
+
+    static void Pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    void Key(HWND control, WPARAM key) {
+        SendMessageW(control, WM_KEYDOWN, key, 1);
+        SendMessageW(control, WM_KEYUP, key, 0xC0000001);
+        Pump();
+    }
+
+    // Walks the closed selector to the entry with the arrow keys, as a keyboard user picks.
+    void Pick(const char* selector, const std::string& entry) {
+        HWND combo = form_->Control(selector);
+        SetFocus(combo);
+        const auto wanted = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+        ASSERT_GE(wanted, 0) << entry;
+        while (SendMessageW(combo, CB_GETCURSEL, 0, 0) != wanted) {
+            const auto before = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+            Key(combo, before < wanted ? VK_DOWN : VK_UP);
+            ASSERT_NE(SendMessageW(combo, CB_GETCURSEL, 0, 0), before);
+        }
+    }
+
+    // Replaces the rate by typing it, character by character.
+    void TypeRate(const std::string& rate) {
+        HWND box = form_->Control("SKTextBox");
+        SetFocus(box);
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        SendMessageW(box, WM_CHAR, VK_BACK, 1);
+        for (const wchar_t character : Wide(rate)) {
+            SendMessageW(box, WM_CHAR, character, 1);
+        }
+        Pump();
+        ASSERT_EQ(Shown("SKTextBox"), rate);
+    }
+
+    std::string Shown(const char* name) const {
+        HWND control = form_->Control(name);
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        return Narrow(text);
+    }
+
+    SIZE ClientSize() const {
+        RECT client{};
+        GetClientRect(form_->Handle(), &client);
+        return {client.right, client.bottom};
+    }
+
+    std::unique_ptr<Form1> form_;
+};
+
+TEST_F(Form1Win32, StartUp) {
+    EXPECT_EQ(Narrow([&] {
+                  wchar_t title[32];
+                  GetWindowTextW(form_->Handle(), title, 32);
+                  return std::wstring(title);
+              }()),
+              "Ranktally");
+    for (const char* name : {"CurrentLevelCombo", "TargetLevelCombo"}) {
+        EXPECT_EQ(SendMessageW(form_->Control(name), CB_GETCOUNT, 0, 0), 220);
+        EXPECT_EQ(Shown(name), "");
+    }
+    EXPECT_EQ(SendMessageW(form_->Control("HourPlayCombo"), CB_GETCOUNT, 0, 0), 24);
+    EXPECT_EQ(Shown("HourPlayCombo"), "1");
+    EXPECT_EQ(Shown("SKTextBox"), "10000");
+    for (const char* name : {"SKNeededTextBox", "HoursNeededTextBox", "DaysNeededTextBox"}) {
+        EXPECT_EQ(Shown(name), "0");
+        EXPECT_TRUE(GetWindowLongW(form_->Control(name), GWL_STYLE) & ES_READONLY);
+    }
+    EXPECT_FALSE(IsWindowVisible(form_->Control("WarningLabel")));
+    EXPECT_EQ(GetFocus(), form_->Control("CurrentLevelCombo"));
+    const LONG style = GetWindowLongW(form_->Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_EQ(SendMessageW(form_->Control("SKTextBox"), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
+}
+
+struct Climb {
+    const char* name;
+    const char* current;
+    const char* target;
+    const char* hours;
+    const char* rate;
+    const char* points;
+    const char* hoursNeeded;
+    const char* daysNeeded;
+    bool warning;
+};
+
+class Climbs : public Form1Win32, public testing::WithParamInterface<Climb> {};
+
+TEST_P(Climbs, ShowTheFigures) {
+    const Climb& climb = GetParam();
+    Pick("CurrentLevelCombo", climb.current);
+    Pick("TargetLevelCombo", climb.target);
+    Pick("HourPlayCombo", climb.hours);
+    TypeRate(climb.rate);
+    EXPECT_EQ(Shown("SKNeededTextBox"), climb.points);
+    EXPECT_EQ(Shown("HoursNeededTextBox"), climb.hoursNeeded);
+    EXPECT_EQ(Shown("DaysNeededTextBox"), climb.daysNeeded);
+    EXPECT_EQ(Shown("WarningLabel"), climb.warning ? std::string(kWarningMessage) : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Climbs,
+    testing::Values(
+        // Climbs through XP levels only, and the one that crosses into SK levels.
+        Climb{"whole_climb", "1", "220", "24", "10000", "2076261991", "207626.1991",
+              "8651.09162916667", true},
+        Climb{"up_to_200", "150", "200", "8", "50000", "1763166200", "35263.324", "4407.9155",
+              false},
+        Climb{"last_xp_level", "199", "200", "3", "3000", "73393900", "24464.6333333333",
+              "8154.87777777778", false},
+        // Nothing to climb.
+        Climb{"downward", "10", "5", "1", "10000", "0", "0", "0", false},
+        // Rates a user may type, the mended faults among them.
+        Climb{"spaced_digits", "1", "2", "1", "1 0 000", "1450", "0.145", "0.145", false},
+        Climb{"negative", "1", "2", "1", "-10000", "1450", "-0.145", "-0.145", false},
+        Climb{"no_digits", "1", "2", "1", "fast", "1450", "Unlimited", "Unlimited", false},
+        Climb{"overflowing", "1", "220", "1", "1e400", "2076261991", "Overflow", "Overflow", true},
+        Climb{"tiny", "1", "220", "1", "1e-320", "2076261991", "Overflow", "Overflow", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+int alerts = 0;
+
+void CALLBACK CountAlert(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    ++alerts;
+}
+
+TEST_F(Form1Win32, WarningGrowsAndShrinksTheWindow) {
+    const SIZE compact = ClientSize();
+    alerts = 0;
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, CountAlert,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "220");
+    Pick("HourPlayCombo", "2");
+    UnhookWinEvent(hook);
+    // A screen reader hears the warning once, when it appears.
+    EXPECT_EQ(alerts, 1);
+    const SIZE expanded = ClientSize();
+    EXPECT_EQ(expanded.cx, compact.cx);
+    EXPECT_GT(expanded.cy, compact.cy);
+    HWND warning = form_->Control("WarningLabel");
+    EXPECT_TRUE(IsWindowVisible(warning));
+    RECT label{};
+    GetWindowRect(warning, &label);
+    MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&label), 2);
+    EXPECT_LE(label.bottom, expanded.cy);
+    Pick("TargetLevelCombo", "200");
+    EXPECT_EQ(ClientSize().cy, compact.cy);
+    EXPECT_FALSE(IsWindowVisible(warning));
+}
+
+TEST_F(Form1Win32, NoFigureGoesStaleWhileTheRateIsCleared) {
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "220");
+    HWND box = form_->Control("SKTextBox");
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    SendMessageW(box, WM_CHAR, VK_BACK, 1);
+    Pump();
+    EXPECT_EQ(Shown("HoursNeededTextBox"), "Unlimited");
+    Pick("TargetLevelCombo", "200");
+    EXPECT_EQ(Shown("SKNeededTextBox"), "2061326950");
+    EXPECT_FALSE(IsWindowVisible(form_->Control("WarningLabel")));
+}
+
+TEST_F(Form1Win32, LongPaste) {
+    // Far past an edit box's default limit of 30,000 characters, through the clipboard.
+    const std::wstring digits(100000, L'9');
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (digits.size() + 1) * sizeof(wchar_t));
+    std::copy_n(digits.c_str(), digits.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(form_->Handle()));
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    HWND box = form_->Control("SKTextBox");
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    SendMessageW(box, WM_PASTE, 0, 0);
+    Pump();
+    EXPECT_EQ(GetWindowTextLengthW(box), 100000);
+    EXPECT_EQ(Shown("HoursNeededTextBox"), "Overflow");
+}
+
+// The decimal separator of the user's locale (Wine follows LC_ALL), which the test is told.
+TEST_F(Form1Win32, LocaleDecimalSeparator) {
+    const char* expected = std::getenv("RANKTALLY_EXPECT_DECIMAL");
+    const std::string separator = expected != nullptr ? expected : ".";
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "2");
+    EXPECT_EQ(Shown("HoursNeededTextBox"), "0" + separator + "145");
+    // A comma typed into the rate still ends the number.
+    TypeRate("2,5");
+    EXPECT_EQ(Shown("HoursNeededTextBox"), "725");
+}
+
+TEST_F(Form1Win32, KeyboardVisitsTheDesignedTabOrder) {
+    std::vector<std::string> visited;
+    HWND control = form_->Control(kTabOrder.front());
+    for (std::size_t step = 0; step <= kTabOrder.size(); ++step) {
+        for (const ControlDesign& design : kForm1Controls) {
+            if (form_->Control(design.name) == control) {
+                visited.emplace_back(design.name);
+            }
+        }
+        control = GetNextDlgTabItem(form_->Handle(), control, FALSE);
+    }
+    std::vector<std::string> expected(kTabOrder.begin(), kTabOrder.end());
+    expected.push_back(expected.front());
+    EXPECT_EQ(visited, expected);
+}
+
+// Nothing cut and nothing overlapping, at the DPIs of common screens.
+class AtDpi : public Form1Win32, public testing::WithParamInterface<UINT> {};
+
+TEST_P(AtDpi, NothingIsCutNorOverlaps) {
+    RECT suggested{};
+    GetWindowRect(form_->Handle(), &suggested);
+    SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(GetParam(), GetParam()),
+                 reinterpret_cast<LPARAM>(&suggested));
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "220");
+    TypeRate("-3e305");
+    Pick("HourPlayCombo", "7");
+
+    HWND window = form_->Handle();
+    const SIZE client = ClientSize();
+    std::vector<std::pair<std::string_view, RECT>> placed;
+    for (const ControlDesign& design : kForm1Controls) {
+        HWND control = form_->Control(design.name);
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        if (design.kind == ControlKind::Selector) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            GetComboBoxInfo(control, &info);
+            rect.bottom = rect.top + (info.rcButton.bottom + info.rcButton.top);
+        }
+        placed.emplace_back(design.name, rect);
+        EXPECT_LE(rect.right, client.cx) << design.name;
+        EXPECT_LE(rect.bottom, client.cy) << design.name;
+
+        // The text as the control's own font draws it, within the control's own area.
+        HDC dc = GetDC(control);
+        HGDIOBJ previous =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        std::wstring text = Wide(Shown(std::string(design.name).c_str()));
+        if (design.kind == ControlKind::Selector) {
+            text = L"220";
+        }
+        RECT client{};
+        GetClientRect(control, &client);
+        RECT needed{0, 0, client.right, 0};
+        const bool wraps =
+            design.kind == ControlKind::Warning || design.kind == ControlKind::Credit;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+                  DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, previous);
+        ReleaseDC(control, dc);
+        if (design.kind == ControlKind::RateBox || design.kind == ControlKind::ResultBox) {
+            const auto margins = SendMessageW(control, EM_GETMARGINS, 0, 0);
+            needed.right += LOWORD(margins) + HIWORD(margins);
+        }
+        if (design.kind != ControlKind::Selector) {
+            EXPECT_LE(needed.right, client.right) << design.name << " at " << GetParam();
+            EXPECT_LE(needed.bottom, client.bottom) << design.name << " at " << GetParam();
+        }
+    }
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        for (std::size_t j = i + 1; j < placed.size(); ++j) {
+            RECT overlap{};
+            EXPECT_FALSE(IntersectRect(&overlap, &placed[i].second, &placed[j].second))
+                << placed[i].first << " overlaps " << placed[j].first << " at " << GetParam();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AtDpi, testing::Values(96u, 144u, 192u),
+                         [](const auto& info) { return std::to_string(info.param) + "dpi"; });
+
+}  // namespace
+}  // namespace ranktally

@@ -1,0 +1,66 @@
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "calculator.h"
+#include "calculator_window.h"
+#include "form_design.h"
+
+namespace ranktally {
+
+// The calculator's one window on the Win32 API: its controls, laid out from the form's design in
+// the system's message font at the window's DPI, and the handlers that hand every pick and edit
+// to the calculator. What the figures and the warning say is the calculator's business.
+class Form1 : public CalculatorWindow {
+public:
+    // Creates the window, hidden, and runs its start-up; Show() shows it.
+    explicit Form1(HINSTANCE instance);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    void Show(int showCommand);
+    HWND Handle() const { return window_; }
+    // The control with this name in the form's design.
+    HWND Control(std::string_view name) const;
+
+    std::string InputText(Input input) const override;
+    void SetResultText(Result result, std::string_view text) override;
+    void SetWarningCaption(std::string_view caption) override;
+    void SetOuterHeight(int twips) override;
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControls();
+    void Form_Load();
+    void CurrentLevelCombo_Click();
+    void TargetLevelCombo_Click();
+    void HourPlayCombo_Click();
+    void SKTextBox_Change();
+
+    void ApplyDpi(UINT dpi);
+    void LayOut();
+    void FollowLocale();
+    void FillSelector(std::string_view name, int count);
+
+    HWND window_ = nullptr;
+    std::array<HWND, kForm1Controls.size()> controls_{};
+    HFONT font_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    TwipsScale scale_;
+    int outerHeightTwips_ = kCompactHeightTwips;
+    std::string decimalSeparator_ = ".";
+    Calculator calculator_;
+};
+
+}  // namespace ranktally

@@ -1,0 +1,59 @@
+; The per-user installer: no administrator rights, a Start-menu shortcut, and an entry in Apps &
+; Features with an uninstaller. makensis -DVERSION=... -DPROGRAM=... -DLICENSE=... -DICON=...
+; -DOUTFILE=... installer.nsi
+; The program is 64-bit, and so is its installer.
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Ranktally"
+!include "MUI2.nsh"
+
+Name "Ranktally"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Ranktally"
+Icon "${ICON}"
+UninstallIcon "${ICON}"
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey "ProductName" "Ranktally"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "FileDescription" "Ranktally installer"
+VIAddVersionKey "LegalCopyright" "MIT License"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\ranktally.exe"
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Section "Ranktally"
+    SetOutPath "$INSTDIR"
+    File "/oname=ranktally.exe" "${PROGRAM}"
+    File "/oname=LICENSE.txt" "${LICENSE}"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\Ranktally.lnk" "$INSTDIR\ranktally.exe"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Ranktally"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Ranktally developers"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\ranktally.exe"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+    Delete "$SMPROGRAMS\Ranktally.lnk"
+    Delete "$INSTDIR\ranktally.exe"
+    Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
