@@ -22,11 +22,15 @@ bool IsOctalDigit(char c) {
     return c >= '0' && c <= '7';
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
 std::string WithoutBlanks(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
     std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
-                 [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
+                 [](char c) { return !IsBlank(c); });
     return kept;
 }
 
@@ -100,11 +104,15 @@ std::int64_t DecimalMagnitude(std::string_view integral, std::string_view fracti
     return magnitude + (negativeExponent ? -exponentValue : exponentValue);
 }
 
-ParsedNumber ReadDecimal(std::string_view text) {
+// Reads the leading decimal number of `text`; `used` is set to how many characters made it.
+ParsedNumber ReadDecimal(std::string_view text, std::size_t& used) {
+    used = 0;
     bool negative = false;
+    std::size_t signLength = 0;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';
         text.remove_prefix(1);
+        signLength = 1;
     }
     const std::string_view integral = LeadingRun(text, IsDigit);
     std::string_view fraction;
@@ -119,15 +127,16 @@ ParsedNumber ReadDecimal(std::string_view text) {
     std::string_view exponent;
     if (length < text.size() && (text[length] == 'e' || text[length] == 'E')) {
         const std::string_view rest = text.substr(length + 1);
-        const std::size_t signLength =
+        const std::size_t exponentSign =
             (!rest.empty() && (rest[0] == '+' || rest[0] == '-')) ? 1 : 0;
-        const std::string_view exponentDigits = LeadingRun(rest.substr(signLength), IsDigit);
+        const std::string_view exponentDigits = LeadingRun(rest.substr(exponentSign), IsDigit);
         // A mark with no digits after it is not part of the number: "5e" reads as 5.
         if (!exponentDigits.empty()) {
-            exponent = rest.substr(0, signLength + exponentDigits.size());
+            exponent = rest.substr(0, exponentSign + exponentDigits.size());
             length += 1 + exponent.size();
         }
     }
+    used = signLength + length;
     const bool allZero = integral.find_first_not_of('0') == std::string_view::npos &&
                          fraction.find_first_not_of('0') == std::string_view::npos;
     if (allZero) {
@@ -153,17 +162,33 @@ bool StartsWithPrefix(std::string_view text, char upperLetter) {
 
 }  // namespace
 
-ParsedNumber ParseNumber(std::string_view text) {
+NumberReading ReadNumber(std::string_view text) {
     const std::string compact = WithoutBlanks(text);
     const std::string_view view = compact;
+    NumberReading reading;
+    std::size_t used = 0;
     if (StartsWithPrefix(view, 'H')) {
-        return ReadHex(LeadingRun(view.substr(2), IsHexDigit));
-    }
-    if (StartsWithPrefix(view, 'O')) {
+        const std::string_view hex = LeadingRun(view.substr(2), IsHexDigit);
+        reading.number = ReadHex(hex);
+        used = hex.empty() ? 0 : 2 + hex.size();
+    } else if (StartsWithPrefix(view, 'O')) {
         const std::string_view octal = LeadingRun(view.substr(2), IsOctalDigit);
-        return octal.empty() ? ParsedNumber{} : ReadHex(OctalAsHex(octal));
+        reading.number = octal.empty() ? ParsedNumber{} : ReadHex(OctalAsHex(octal));
+        used = octal.empty() ? 0 : 2 + octal.size();
+    } else {
+        reading.number = ReadDecimal(view, used);
     }
-    return ReadDecimal(view);
+    // Back from the text without blanks to the text as typed: up to the last character used.
+    for (std::size_t kept = 0; kept < used; ++reading.used) {
+        if (!IsBlank(text[reading.used])) {
+            ++kept;
+        }
+    }
+    return reading;
+}
+
+ParsedNumber ParseNumber(std::string_view text) {
+    return ReadNumber(text).number;
 }
 
 std::string FormatGeneral(double value, std::string_view decimalSeparator) {

@@ -20,6 +20,17 @@ struct ParsedNumber {
 // A number too small for a double reads as 0; one too large is reported as an overflow.
 ParsedNumber ParseNumber(std::string_view text);
 
+// A text's leading number, and how much of the text made it.
+struct NumberReading {
+    ParsedNumber number;
+    // The characters of the text, blanks among them, up to the last one that made the number; 0
+    // when no number was read.
+    std::size_t used = 0;
+};
+
+// ParseNumber's reading, with how much of the text it used.
+NumberReading ReadNumber(std::string_view text);
+
 // Writes a finite value to 15 significant digits with no grouping and no trailing zeros,
 // switching to an exponent form ("1E+15", "3.02083333333333E-06") outside 1E-4 to 1E+15.
 std::string FormatGeneral(double value, std::string_view decimalSeparator = ".");

@@ -12,13 +12,17 @@
 #include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QStyle>
 #include <QWindow>
+
+#include <optional>
 
 #include "accessible_controls.h"
 #include "entry_list_view.h"
 #include "level_table.h"
 #include "numeric_text.h"
 #include "qt_text_measure.h"
+#include "rate_reading.h"
 #include "window_icon_pixels.h"
 
 using ranktally::Input;
@@ -188,7 +192,32 @@ void Form1::HourPlayCombo_Click() {
 
 void Form1::SKTextBox_Change() {
     calculator_.Recalculate();
+    ShowRateReading();
     BoundRateUndoHistory();
+}
+
+void Form1::ShowRateReading() {
+    const std::optional<std::string> note = ranktally::RateReadingNote(
+        SKTextBox->text().toStdString(), locale().decimalPoint().toStdString());
+    const QString text = note ? ToQString(*note) : QString();
+    // A screen reader speaks a new description of the focused box: once, as the marker appears
+    // or says something new, not at every keystroke.
+    if (text == SKTextBox->accessibleDescription()) {
+        return;
+    }
+    // Made on first need, so that a start-up with a plain rate loads no icon.
+    if (note && rateMarker_ == nullptr) {
+        rateMarker_ = SKTextBox->addAction(
+            QIcon::fromTheme(QStringLiteral("dialog-warning"),
+                             style()->standardIcon(QStyle::SP_MessageBoxWarning)),
+            QLineEdit::TrailingPosition);
+    }
+    if (rateMarker_ != nullptr) {
+        rateMarker_->setToolTip(text);
+        rateMarker_->setVisible(note.has_value());
+    }
+    SKTextBox->setToolTip(text);
+    SKTextBox->setAccessibleDescription(text);
 }
 
 void Form1::BoundRateUndoHistory() {
@@ -332,6 +361,7 @@ void Form1::changeEvent(QEvent* event) {
             calculator_.SetDecimalSeparator(locale().decimalPoint().toStdString());
             LayOut();
             calculator_.Recalculate();
+            ShowRateReading();
             break;
         default:
             break;

@@ -9,6 +9,7 @@
 #include "calculator_window.h"
 #include "form_design.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -38,6 +39,7 @@ private:
     void HourPlayCombo_Click();
     void SKTextBox_Change();
     void BoundRateUndoHistory();
+    void ShowRateReading();
     void KeepNormalState(Qt::WindowState state);
     QSize DesignedSize() const;
 
@@ -63,6 +65,7 @@ private:
     QLineEdit* HoursNeededTextBox;
     QLineEdit* DaysNeededTextBox;
     QLabel* WarningLabel;
+    QAction* rateMarker_ = nullptr;
 
     ranktally::TwipsScale scale_;
     int outerHeightTwips_ = ranktally::kCompactHeightTwips;

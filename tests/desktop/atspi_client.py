@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Works the running window through the keyboard as an AT-SPI client such as Orca sees it, and
 checks what a screen reader is told: every selector and result by its caption with its value, the
-picked entry on every move, the warning as a notification when it appears, and no empty label.
+picked entry on every move, the warning as a notification when it appears, no empty label, and
+once how the rate box read a text that is not wholly a number.
 Usage: atspi_client.py  (with the program running on $DISPLAY and the accessibility bus up)"""
 
 import subprocess
@@ -84,6 +85,11 @@ def steps(app):
     for _ in range(4):
         key("Tab")
     key("End")
+    # On to the rate box, typed as many people write numbers.
+    key("Tab")
+    key("Tab")
+    key("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "50", "10,000"], check=True)
 
 
 def finish(app):
@@ -102,15 +108,24 @@ def finish(app):
     notices = [n for n in nodes if n.getRole() == pyatspi.ROLE_NOTIFICATION]
     check(len(notices) == 1 and notices[0].name.startswith("WARNING:You have selected"),
           "the notification does not say the warning")
+    rate = [n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT and n.name == "Average SK/XP per hour"]
+    note = "Read as 10: everything from \",\" on is ignored."
+    check(len(rate) == 1 and text_of(rate[0]) == "10,000", "the rate box does not read 10,000")
+    check(len(rate) == 1 and rate[0].description == note,
+          f"the rate box does not say how it read the text: {rate[0].description!r}")
+    described = [name for kind, role, name, on in heard
+                 if kind == "object:property-change:accessible-description"]
+    check(len(described) == 1, f"the note was not told once while typing: {described}")
     pyatspi.Registry.stop()
 
 
 def main():
     app = find_application()
     pyatspi.Registry.registerEventListener(
-        listen, "object:state-changed:focused", "object:state-changed:showing", "object:property-change:accessible-name")
+        listen, "object:state-changed:focused", "object:state-changed:showing",
+        "object:property-change:accessible-name", "object:property-change:accessible-description")
     GLib.timeout_add(500, lambda: steps(app) and False)
-    GLib.timeout_add(3000, lambda: finish(app) and False)
+    GLib.timeout_add(4000, lambda: finish(app) and False)
     pyatspi.Registry.start()
     for failure in failures:
         print("atspi_client:", failure)

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -38,6 +39,8 @@ private slots:
     void noFigureGoesStaleWhileTheRateIsCleared();
     void overflowingRateShowsOverflowThenRecovers();
     void commaLocale();
+    void rateBoxSaysHowItRead_data();
+    void rateBoxSaysHowItRead();
     void localeChangesWhileOpen();
     void undoAfterALongSession();
     void typingInTheOpenedEmptyList_data();
@@ -311,6 +314,71 @@ void TestForm1::commaLocale() {
     QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("725"));
     TypeRate(QStringLiteral("3"));
     QCOMPARE(Shown("HoursNeededTextBox"), QStringLiteral("483,333333333333"));
+}
+
+void TestForm1::rateBoxSaysHowItRead_data() {
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("hoursNeeded");
+    QTest::addColumn<QString>("note");
+
+    // Typed as people write numbers: the figures stay as read, and the box says how.
+    QTest::newRow("grouping comma") << false << "10,000"
+                                    << "145"
+                                    << "Read as 10: everything from \",\" on is ignored.";
+    QTest::newRow("suffix") << false << "10k"
+                            << "145"
+                            << "Read as 10: everything from \"k\" on is ignored.";
+    QTest::newRow("letter O") << false << "1O000"
+                              << "1450"
+                              << "Read as 1: everything from \"O\" on is ignored.";
+    QTest::newRow("no digits") << false << "abc"
+                               << "Unlimited"
+                               << "No number here: read as 0.";
+    QTest::newRow("German comma") << true << "2,5"
+                                  << "725"
+                                  << "Read as 2: everything from \",\" on is ignored.";
+    // Wholly a number, or empty: nothing to say.
+    QTest::newRow("plain") << false << "10000"
+                           << "0.145"
+                           << "";
+    QTest::newRow("exponent") << false << "1e4"
+                              << "0.145"
+                              << "";
+    QTest::newRow("hexadecimal") << false << "&H2710"
+                                 << "0.145"
+                                 << "";
+    QTest::newRow("spaced") << false << " 1 0 0 0 0 "
+                            << "0.145"
+                            << "";
+    QTest::newRow("empty") << false << ""
+                           << "Unlimited"
+                           << "";
+}
+
+void TestForm1::rateBoxSaysHowItRead() {
+    QFETCH(bool, german);
+    if (german) {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Rebuild();
+    }
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "2");
+    // The marker comes and goes with the text: first a text that needs it, then the row's.
+    TypeRate(QStringLiteral("5x"));
+    QFETCH(QString, rate);
+    auto* box = Child<QLineEdit>("SKTextBox");
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, rate);
+    QTEST(Shown("HoursNeededTextBox"), "hoursNeeded");
+    QFETCH(QString, note);
+    QCOMPARE(box->accessibleDescription(), note);
+    QCOMPARE(box->toolTip(), note);
+    const QList<QAction*> actions = box->actions();
+    const bool marked = std::any_of(actions.begin(), actions.end(),
+                                    [](const QAction* action) { return action->isVisible(); });
+    QCOMPARE(marked, !note.isEmpty());
 }
 
 void TestForm1::localeChangesWhileOpen() {

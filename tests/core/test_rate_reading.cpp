@@ -1,0 +1,60 @@
+#include "rate_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "numeric_text.h"
+
+namespace ranktally {
+namespace {
+
+struct NoteCase {
+    const char* name;
+    std::string text;
+    const char* separator;
+    const char* note;  // nullptr: none
+};
+
+class RateReadingNoteTest : public testing::TestWithParam<NoteCase> {};
+
+TEST_P(RateReadingNoteTest, SaysHowTheRateWasRead) {
+    const std::optional<std::string> note = RateReadingNote(GetParam().text, GetParam().separator);
+    if (GetParam().note == nullptr) {
+        EXPECT_FALSE(note.has_value()) << *note;
+    } else {
+        EXPECT_EQ(note.value_or("(none)"), GetParam().note);
+    }
+    // The reading behind the note is the one the figures come from.
+    EXPECT_EQ(ReadNumber(GetParam().text).number.value, ParseNumber(GetParam().text).value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RateReadingNoteTest,
+    testing::Values(
+        // Typing habits the reading rule cuts short.
+        NoteCase{"GroupingComma", "10,000", ".",
+                 "Read as 10: everything from \",\" on is ignored."},
+        NoteCase{"Suffix", "10k", ".", "Read as 10: everything from \"k\" on is ignored."},
+        NoteCase{"LetterO", "1O000", ".", "Read as 1: everything from \"O\" on is ignored."},
+        NoteCase{"NoDigits", "abc", ".", "No number here: read as 0."},
+        NoteCase{"BlankThenText", "  abc", ".", "No number here: read as 0."},
+        NoteCase{"SpacedThenComma", "1 0,5", ".",
+                 "Read as 10: everything from \",\" on is ignored."},
+        NoteCase{"MultiByte", "10\xE2\x82\xAC", ".",
+                 "Read as 10: everything from \"\xE2\x82\xAC\" on is ignored."},
+        NoteCase{"OverflowThenText", "1e400x", ".",
+                 "Read as a number too large to work with: everything from \"x\" on is ignored."},
+        // The value in the user's decimal separator, though a typed comma still ends it.
+        NoteCase{"GermanComma", "2,5", ",", "Read as 2: everything from \",\" on is ignored."},
+        NoteCase{"GermanFraction", "2.5x", ",",
+                 "Read as 2,5: everything from \"x\" on is ignored."},
+        // Wholly a number, or nothing at all: no note.
+        NoteCase{"Plain", "10000", ".", nullptr}, NoteCase{"Exponent", "1e4", ".", nullptr},
+        NoteCase{"Hex", "&H2710", ".", nullptr}, NoteCase{"Spaced", " 1 0 0 0 0 ", ".", nullptr},
+        NoteCase{"Empty", "", ".", nullptr}, NoteCase{"Blank", "   ", ".", nullptr},
+        NoteCase{"Overflow", "1e400", ".", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace ranktally
