@@ -17,7 +17,7 @@ echo "== ranktally.exe: $(stat -c %s "$exe") bytes, importing only Windows' own 
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort)
 echo "$imports" | tr '\n' ' '
 echo
-own="kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll advapi32.dll shell32.dll"
+own="kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll ole32.dll oleacc.dll advapi32.dll shell32.dll"
 for dll in $imports; do
     [[ " $own " == *" $dll "* ]] || [[ $dll == api-ms-win-* ]] ||
         { echo "ranktally.exe needs a DLL that Windows does not bring: $dll" >&2; exit 1; }

@@ -1,12 +1,15 @@
 #include "form1.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "gdi_text_measure.h"
 #include "level_table.h"
 #include "numeric_text.h"
+#include "rate_reading.h"
 #include "wide_text.h"
 
 namespace ranktally {
@@ -170,6 +173,81 @@ void Form1::HourPlayCombo_Click() {
 
 void Form1::SKTextBox_Change() {
     calculator_.Recalculate();
+    ShowRateReading();
+}
+
+void Form1::ShowRateReading() {
+    HWND box = Control("SKTextBox");
+    const std::optional<std::string> note =
+        RateReadingNote(Narrow(WindowText(box)), decimalSeparator_);
+    const std::wstring text = note ? Wide(*note) : std::wstring();
+    // A screen reader hears a new description once, not at every keystroke.
+    if (text == rateNote_) {
+        return;
+    }
+    rateNote_ = text;
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    if (note && rateMarker_ == nullptr) {
+        rateMarker_ =
+            CreateWindowExW(0, WC_STATICW, nullptr, WS_CHILD | SS_ICON | SS_REALSIZECONTROL, 0, 0,
+                            0, 0, box, nullptr, instance, nullptr);
+        rateTip_ =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                            0, 0, window_, nullptr, instance, nullptr);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(box);
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(rateTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        PlaceRateMarker();
+    }
+    if (rateMarker_ != nullptr) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(box);
+        tool.lpszText = const_cast<wchar_t*>(text.c_str());
+        SendMessageW(rateTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(rateTip_, TTM_ACTIVATE, note.has_value(), 0);
+        ShowWindow(rateMarker_, note ? SW_SHOWNA : SW_HIDE);
+        PlaceRateMarker();
+    }
+    IAccPropServices* services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        if (note) {
+            services->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                     PROPID_ACC_DESCRIPTION, text.c_str());
+        } else {
+            MSAAPROPID description = PROPID_ACC_DESCRIPTION;
+            services->ClearHwndProps(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                     &description, 1);
+        }
+        services->Release();
+    }
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, box, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Form1::PlaceRateMarker() {
+    if (rateMarker_ == nullptr) {
+        return;
+    }
+    // The marker sits at the box's right end, and the text keeps clear of it while it shows.
+    HWND box = Control("SKTextBox");
+    const int size = GetSystemMetricsForDpi(SM_CXSMICON, dpi_);
+    // The system's own warning icon, shared and never destroyed.
+    const auto icon = static_cast<HICON>(
+        LoadImageW(nullptr, MAKEINTRESOURCEW(OIC_WARNING), IMAGE_ICON, size, size, LR_SHARED));
+    SendMessageW(rateMarker_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    RECT client{};
+    GetClientRect(box, &client);
+    const int gap = MulDiv(2, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
+    MoveWindow(rateMarker_, client.right - size - gap, (client.bottom - size) / 2, size, size,
+               TRUE);
+    const bool shown = IsWindowVisible(rateMarker_) != FALSE;
+    SendMessageW(box, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, shown ? size + 2 * gap : 0));
 }
 
 std::string Form1::InputText(Input input) const {
@@ -246,6 +324,7 @@ void Form1::LayOut() {
         }
         MoveWindow(controls_[index], rect.left, rect.top, rect.width, height, TRUE);
     }
+    PlaceRateMarker();
     SetOuterHeight(outerHeightTwips_);
 }
 
@@ -301,6 +380,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 FollowLocale();
                 LayOut();
                 calculator_.Recalculate();
+                ShowRateReading();
             } else if (wParam == SPI_SETNONCLIENTMETRICS) {
                 ApplyDpi(dpi_);
             }

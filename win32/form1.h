@@ -3,6 +3,9 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#ifndef OEMRESOURCE
+#define OEMRESOURCE  // the system's own icons
+#endif
 #include <windows.h>
 
 #include <array>
@@ -52,6 +55,8 @@ private:
     void LayOut();
     void FollowLocale();
     void FillSelector(std::string_view name, int count);
+    void ShowRateReading();
+    void PlaceRateMarker();
 
     HWND window_ = nullptr;
     std::array<HWND, kForm1Controls.size()> controls_{};
@@ -60,6 +65,10 @@ private:
     TwipsScale scale_;
     int outerHeightTwips_ = kCompactHeightTwips;
     std::string decimalSeparator_ = ".";
+    // How the rate box read its text; the marker and its tooltip are made on first need.
+    std::wstring rateNote_;
+    HWND rateMarker_ = nullptr;
+    HWND rateTip_ = nullptr;
     Calculator calculator_;
 };
 

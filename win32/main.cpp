@@ -1,10 +1,13 @@
 #include "form1.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    // The rate box's description reaches screen readers through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     ranktally::Form1 window(instance);
     window.Show(showCommand);
     MSG message;

@@ -21,6 +21,7 @@ protected:
     void SetUp() override {
         const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         form_ = std::make_unique<Form1>(GetModuleHandleW(nullptr));
         form_->Show(SW_SHOWNORMAL);
         Pump();
@@ -219,6 +220,52 @@ TEST_F(Form1Win32, LongPaste) {
     EXPECT_EQ(Shown("HoursNeededTextBox"), "Overflow");
 }
 
+int descriptions = 0;
+
+void CALLBACK CountDescription(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    ++descriptions;
+}
+
+struct Reading {
+    const char* name;
+    const char* rate;
+    const char* hoursNeeded;
+    bool marked;
+    int told;  // description changes while the rate is typed into the empty box
+};
+
+class RateReadings : public Form1Win32, public testing::WithParamInterface<Reading> {};
+
+// Typed as people write numbers: the figures stay as read, and the box says how, once; a text on
+// its way to a number ("1e" of "1e4") is told and untold.
+TEST_P(RateReadings, BoxSaysHowItRead) {
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "2");
+    TypeRate("");
+    descriptions = 0;
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                        CountDescription, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    TypeRate(GetParam().rate);
+    Pump();
+    UnhookWinEvent(hook);
+    EXPECT_EQ(Shown("HoursNeededTextBox"), GetParam().hoursNeeded);
+    EXPECT_EQ(descriptions, GetParam().told);
+    HWND marker = GetWindow(form_->Control("SKTextBox"), GW_CHILD);
+    EXPECT_EQ(marker != nullptr && IsWindowVisible(marker), GetParam().marked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RateReadings,
+                         testing::Values(Reading{"grouping_comma", "10,000", "145", true, 1},
+                                         Reading{"suffix", "10k", "145", true, 1},
+                                         Reading{"letter_o", "1O000", "1450", true, 1},
+                                         Reading{"no_digits", "abc", "Unlimited", true, 1},
+                                         Reading{"plain", "10000", "0.145", false, 0},
+                                         Reading{"exponent", "1e4", "0.145", false, 2},
+                                         Reading{"hexadecimal", "&H2710", "0.145", false, 2},
+                                         Reading{"spaced", " 1 0 0 0 0 ", "0.145", false, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // The decimal separator of the user's locale (Wine follows LC_ALL), which the test is told.
 TEST_F(Form1Win32, LocaleDecimalSeparator) {
     const char* expected = std::getenv("RANKTALLY_EXPECT_DECIMAL");
@@ -226,9 +273,11 @@ TEST_F(Form1Win32, LocaleDecimalSeparator) {
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "2");
     EXPECT_EQ(Shown("HoursNeededTextBox"), "0" + separator + "145");
-    // A comma typed into the rate still ends the number.
+    // A comma typed into the rate still ends the number, and the box says so.
     TypeRate("2,5");
     EXPECT_EQ(Shown("HoursNeededTextBox"), "725");
+    HWND marker = GetWindow(form_->Control("SKTextBox"), GW_CHILD);
+    EXPECT_TRUE(marker != nullptr && IsWindowVisible(marker));
 }
 
 TEST_F(Form1Win32, KeyboardVisitsTheDesignedTabOrder) {
