@@ -21,6 +21,13 @@ void Calculator::ReadInputs() {
     targetlvl = ParseNumber(window_.InputText(Input::TargetLevel)).value;
 }
 
+void Calculator::TargetLevelPicked() {
+    if (targetlvl < kFirstSkLevel + 1) {
+        ClearWarning();
+    }
+    Recalculate();
+}
+
 void Calculator::ClearWarning() {
     window_.SetWarningCaption("");
     window_.SetOuterHeight(kCompactHeightTwips);

@@ -26,7 +26,9 @@ public:
     explicit Calculator(CalculatorWindow& window, std::string decimalSeparator = ".");
 
     void Recalculate();
-    void ClearWarning();
+    // A pick of the target level: the warning is cleared first when the target of the previous
+    // recalculation (not the new pick) was not above 200.
+    void TargetLevelPicked();
 
     // The target level as of the last recalculation, not as the window shows it now.
     double TargetLevel() const { return targetlvl; }
@@ -34,6 +36,7 @@ public:
 
 private:
     void ReadInputs();
+    void ClearWarning();
     void ShowWarning();
     void Sum();
     void Publish();

@@ -180,10 +180,7 @@ void Form1::CurrentLevelCombo_Click() {
 }
 
 void Form1::TargetLevelCombo_Click() {
-    if (calculator_.TargetLevel() < ranktally::kFirstSkLevel + 1) {
-        calculator_.ClearWarning();
-    }
-    calculator_.Recalculate();
+    calculator_.TargetLevelPicked();
 }
 
 void Form1::HourPlayCombo_Click() {
