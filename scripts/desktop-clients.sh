@@ -30,7 +30,7 @@ if [ "${1:-}" = --client ]; then
     start_openbox() {
         openbox >/dev/null 2>&1 &
         for _ in $(seq 100); do
-            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+            xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && return
             sleep 0.1
         done
     }

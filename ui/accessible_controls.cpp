@@ -143,9 +143,13 @@ public:
     explicit NoticeAccessible(QLabel* label)
         : QAccessibleWidget(label, QAccessible::Notification) {}
 
+    // A notice drawn as a picture says its words through its accessible name.
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text()
-                                      : QAccessibleWidget::text(t);
+        if (t != QAccessible::Name) {
+            return QAccessibleWidget::text(t);
+        }
+        const auto* label = static_cast<QLabel*>(widget());
+        return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
     }
 };
 

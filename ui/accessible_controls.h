@@ -6,8 +6,9 @@ class QComboBox;
 
 namespace ranktally {
 
-// A label that screen readers hear as a notification when it shows, and that they do not find
-// while it is hidden. It decides nothing about when it shows.
+// A label, text or picture, that screen readers hear as a notification when it shows (a picture
+// by its accessible name), and that they do not find while it is hidden. It decides nothing about
+// when it shows.
 class NoticeLabel : public QLabel {
     Q_OBJECT
 

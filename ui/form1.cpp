@@ -204,14 +204,17 @@ void Form1::ShowRateReading() {
     }
     // Made on first need, so that a start-up with a plain rate loads no icon.
     if (note && rateMarker_ == nullptr) {
-        rateMarker_ = SKTextBox->addAction(
-            QIcon::fromTheme(QStringLiteral("dialog-warning"),
-                             style()->standardIcon(QStyle::SP_MessageBoxWarning)),
-            QLineEdit::TrailingPosition);
+        rateMarker_ = new ranktally::NoticeLabel(SKTextBox);
+        rateMarker_->setObjectName(QStringLiteral("RateMarker"));
+        PlaceRateMarker();
     }
     if (rateMarker_ != nullptr) {
+        // The marker is the notice a screen reader hears as it appears: Qt 6.4 hands AT-SPI a
+        // changed description in a form Orca cannot read.
+        rateMarker_->setAccessibleName(text);
         rateMarker_->setToolTip(text);
         rateMarker_->setVisible(note.has_value());
+        SKTextBox->setTextMargins(0, 0, note ? rateMarker_->width() + rateMarker_->y() : 0, 0);
     }
     SKTextBox->setToolTip(text);
     SKTextBox->setAccessibleDescription(text);
@@ -279,6 +282,22 @@ void Form1::SetOuterHeight(int twips) {
     setFixedSize(DesignedSize());
 }
 
+void Form1::PlaceRateMarker() {
+    if (rateMarker_ == nullptr) {
+        return;
+    }
+    // At the box's right end, inside its frame, the size of the box's text.
+    const int size = SKTextBox->fontMetrics().height();
+    const QIcon icon = QIcon::fromTheme(QStringLiteral("dialog-warning"),
+                                        style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    rateMarker_->setPixmap(icon.pixmap(size, size));
+    const int gap = (SKTextBox->height() - size) / 2;
+    rateMarker_->setGeometry(SKTextBox->width() - size - gap, gap, size, size);
+    if (rateMarker_->isVisible()) {
+        SKTextBox->setTextMargins(0, 0, size + gap, 0);
+    }
+}
+
 void Form1::KeepNormalState(Qt::WindowState state) {
     // Nothing gains from a larger window, but a Wayland compositor that has been asked to maximize
     // it (Qt's own title bar has the button) ends the connection when the window keeps a size
@@ -314,6 +333,7 @@ void Form1::LayOut() {
         const ranktally::PixelRect rect = scale_.ToPixels(design.rect);
         Control(design.name)->setGeometry(rect.left, rect.top, rect.width, rect.height);
     }
+    PlaceRateMarker();
     SetOuterHeight(outerHeightTwips_);
 }
 

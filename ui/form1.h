@@ -9,7 +9,6 @@
 #include "calculator_window.h"
 #include "form_design.h"
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +39,7 @@ private:
     void SKTextBox_Change();
     void BoundRateUndoHistory();
     void ShowRateReading();
+    void PlaceRateMarker();
     void KeepNormalState(Qt::WindowState state);
     QSize DesignedSize() const;
 
@@ -65,7 +65,7 @@ private:
     QLineEdit* HoursNeededTextBox;
     QLineEdit* DaysNeededTextBox;
     QLabel* WarningLabel;
-    QAction* rateMarker_ = nullptr;
+    QLabel* rateMarker_ = nullptr;
 
     ranktally::TwipsScale scale_;
     int outerHeightTwips_ = ranktally::kCompactHeightTwips;
