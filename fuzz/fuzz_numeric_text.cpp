@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "numeric_text.h"
+#include "rate_reading.h"
 
 namespace {
 
@@ -18,9 +19,16 @@ double RoundedToFifteenDigits(double value) {
 
 }  // namespace
 
-// Any bytes read as a number; a number written and read back keeps its 15-digit value.
+// Any bytes read as a number, and a note on how; a number written and read back keeps its
+// 15-digit value.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // The part of the text a reading used lies within it, and the note on it is made safely.
+    const ranktally::NumberReading reading = ranktally::ReadNumber(text);
+    if (reading.used > text.size()) {
+        std::abort();
+    }
+    static_cast<void>(ranktally::RateReadingNote(text, ","));
     const ranktally::ParsedNumber parsed = ranktally::ParseNumber(text);
     if (parsed.overflow) {
         if (!std::isinf(parsed.value)) {
