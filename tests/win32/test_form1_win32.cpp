@@ -280,6 +280,22 @@ TEST_F(Form1Win32, LocaleDecimalSeparator) {
     EXPECT_TRUE(marker != nullptr && IsWindowVisible(marker));
 }
 
+// The user changes the decimal separator in the settings while the window is open.
+TEST_F(Form1Win32, FollowsALocaleChange) {
+    wchar_t before[8] = L".";
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before, 8);
+    const wchar_t* other = std::wstring_view(before) == L"," ? L"." : L",";
+    ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, other));
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "2");
+    SendMessageW(form_->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+    const std::string shown = Shown("HoursNeededTextBox");
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before);
+    std::string expected("0");
+    expected.append(Narrow(other)).append("145");
+    EXPECT_EQ(shown, expected);
+}
+
 TEST_F(Form1Win32, KeyboardVisitsTheDesignedTabOrder) {
     std::vector<std::string> visited;
     HWND control = form_->Control(kTabOrder.front());
