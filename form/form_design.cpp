@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calculator.h"
+#include "numeric_text.h"
 
 namespace ranktally {
 namespace {
@@ -23,6 +24,15 @@ bool Wraps(const ControlDesign& control) {
 const ControlDesign& DesignOf(std::string_view name) {
     return *std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
                          [name](const ControlDesign& control) { return control.name == name; });
+}
+
+std::vector<std::string> ListEntries(int count, std::string_view decimalSeparator) {
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(count));
+    for (double counter = 1; counter <= count; ++counter) {
+        entries.push_back(FormatGeneral(counter, decimalSeparator));
+    }
+    return entries;
 }
 
 int ClientHeightTwips(int outerHeightTwips) {

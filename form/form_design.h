@@ -75,6 +75,12 @@ inline constexpr std::array<ControlDesign, 16> kForm1Controls = {{
     {"Label1", ControlKind::Credit, {2640, 105, 690, 840}, "by the Ranktally team"},
 }};
 
+// The selectors' lists: levels 1 to 220, hours 1 to 24 a day.
+inline constexpr int kHoursPerDayCount = 24;
+
+// The entries "1" to `count` of a selector's list, written as every figure is.
+std::vector<std::string> ListEntries(int count, std::string_view decimalSeparator);
+
 // The designed order of the keyboard: the results sit between the current and the target level.
 inline constexpr std::array<std::string_view, 7> kTabOrder = {
     "CurrentLevelCombo", "DaysNeededTextBox", "HoursNeededTextBox", "SKNeededTextBox",

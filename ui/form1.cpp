@@ -20,7 +20,6 @@
 #include "accessible_controls.h"
 #include "entry_list_view.h"
 #include "level_table.h"
-#include "numeric_text.h"
 #include "qt_text_measure.h"
 #include "rate_reading.h"
 #include "window_icon_pixels.h"
@@ -30,7 +29,6 @@ using ranktally::Result;
 
 namespace {
 
-constexpr int kHoursPerDayCount = 24;
 // A line edit keeps an undo entry for every character typed or removed, without limit; past
 // about this many the rate box's history starts afresh, so that memory stays flat however long
 // the window is used.
@@ -73,9 +71,8 @@ void Caption(QLabel* label, QWidget* control) {
 
 QStringList Entries(int count, const std::string& separator) {
     QStringList entries;
-    entries.reserve(count);
-    for (double counter = 1; counter <= count; ++counter) {
-        entries.append(QString::fromStdString(ranktally::FormatGeneral(counter, separator)));
+    for (const std::string& entry : ranktally::ListEntries(count, separator)) {
+        entries.append(QString::fromStdString(entry));
     }
     return entries;
 }
@@ -166,7 +163,7 @@ void Form1::Form_Load() {
     const QStringList levels = Entries(ranktally::kLevelCount, separator);
     CurrentLevelCombo->addItems(levels);
     TargetLevelCombo->addItems(levels);
-    HourPlayCombo->addItems(Entries(kHoursPerDayCount, separator));
+    HourPlayCombo->addItems(Entries(ranktally::kHoursPerDayCount, separator));
     CurrentLevelCombo->setCurrentIndex(-1);
     TargetLevelCombo->setCurrentIndex(-1);
     HourPlayCombo->setCurrentIndex(HourPlayCombo->findText(QStringLiteral("1")));
@@ -206,7 +203,6 @@ void Form1::ShowRateReading() {
     if (note && rateMarker_ == nullptr) {
         rateMarker_ = new ranktally::NoticeLabel(SKTextBox);
         rateMarker_->setObjectName(QStringLiteral("RateMarker"));
-        PlaceRateMarker();
     }
     if (rateMarker_ != nullptr) {
         // The marker is the notice a screen reader hears as it appears: Qt 6.4 hands AT-SPI a
@@ -214,7 +210,7 @@ void Form1::ShowRateReading() {
         rateMarker_->setAccessibleName(text);
         rateMarker_->setToolTip(text);
         rateMarker_->setVisible(note.has_value());
-        SKTextBox->setTextMargins(0, 0, note ? rateMarker_->width() + rateMarker_->y() : 0, 0);
+        PlaceRateMarker();
     }
     SKTextBox->setToolTip(text);
     SKTextBox->setAccessibleDescription(text);
@@ -293,9 +289,7 @@ void Form1::PlaceRateMarker() {
     rateMarker_->setPixmap(icon.pixmap(size, size));
     const int gap = (SKTextBox->height() - size) / 2;
     rateMarker_->setGeometry(SKTextBox->width() - size - gap, gap, size, size);
-    if (rateMarker_->isVisible()) {
-        SKTextBox->setTextMargins(0, 0, size + gap, 0);
-    }
+    SKTextBox->setTextMargins(0, 0, rateMarker_->isVisibleTo(SKTextBox) ? size + gap : 0, 0);
 }
 
 void Form1::KeepNormalState(Qt::WindowState state) {

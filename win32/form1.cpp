@@ -8,7 +8,6 @@
 
 #include "gdi_text_measure.h"
 #include "level_table.h"
-#include "numeric_text.h"
 #include "rate_reading.h"
 #include "wide_text.h"
 
@@ -18,7 +17,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"RanktallyForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
-constexpr int kHoursPerDayCount = 24;
 constexpr int kFirstControlId = 100;
 // A drop-down list is as high as its closed face plus its open list.
 constexpr int kVisibleEntries = 12;
@@ -141,10 +139,8 @@ void Form1::CreateControls() {
 
 void Form1::FillSelector(std::string_view name, int count) {
     HWND selector = Control(name);
-    for (double counter = 1; counter <= count; ++counter) {
-        SendMessageW(
-            selector, CB_ADDSTRING, 0,
-            reinterpret_cast<LPARAM>(Wide(FormatGeneral(counter, decimalSeparator_)).c_str()));
+    for (const std::string& entry : ListEntries(count, decimalSeparator_)) {
+        SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     }
 }
 
@@ -198,7 +194,6 @@ void Form1::ShowRateReading() {
         tool.uId = reinterpret_cast<UINT_PTR>(box);
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(rateTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        PlaceRateMarker();
     }
     if (rateMarker_ != nullptr) {
         TTTOOLINFOW tool{};
