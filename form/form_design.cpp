@@ -19,18 +19,42 @@ bool Wraps(const ControlDesign& control) {
     return control.kind == ControlKind::Warning || control.kind == ControlKind::Credit;
 }
 
-}  // namespace
-
-const ControlDesign& DesignOf(std::string_view name) {
-    return *std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
-                         [name](const ControlDesign& control) { return control.name == name; });
+const SelectorDesign& SelectorOf(std::string_view name) {
+    const auto* found = std::find_if(kSelectors.begin(), kSelectors.end(),
+                                     [name](const SelectorDesign& s) { return s.name == name; });
+    if (found == kSelectors.end()) {
+        throw std::out_of_range("no selector of the form is named " + std::string(name));
+    }
+    return *found;
 }
 
-std::vector<std::string> ListEntries(int count, std::string_view decimalSeparator) {
+// A control with the text it must show, and, when it is single-line, the size that takes.
+struct Measured {
+    const ControlDesign& control;
+    std::string text;
+    PixelSize needed;
+};
+
+std::vector<Measured> MeasureAll(std::span<const ControlDesign> controls,
+                                 const TextMeasure& measure, std::string_view decimalSeparator) {
+    const std::string figure = WidestFigure(measure, decimalSeparator);
+    std::vector<Measured> measured;
+    measured.reserve(controls.size());
+    for (const ControlDesign& control : controls) {
+        std::string text = MeasuredText(control, figure);
+        const PixelSize needed = Wraps(control) ? PixelSize{} : measure.Needed(control, text);
+        measured.push_back({control, std::move(text), needed});
+    }
+    return measured;
+}
+
+}  // namespace
+
+std::vector<std::string> ListEntries(const SelectorDesign& selector) {
     std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(count));
-    for (double counter = 1; counter <= count; ++counter) {
-        entries.push_back(FormatGeneral(counter, decimalSeparator));
+    entries.reserve(static_cast<std::size_t>(selector.entries));
+    for (double counter = 1; counter <= selector.entries; ++counter) {
+        entries.push_back(FormatGeneral(counter));
     }
     return entries;
 }
@@ -39,7 +63,14 @@ int ClientHeightTwips(int outerHeightTwips) {
     return outerHeightTwips - (kCompactHeightTwips - kDesignedClientHeightTwips);
 }
 
-std::array<std::string, 2> WidestFigures(char widestDigit, std::string_view decimalSeparator) {
+std::string WidestFigure(const TextMeasure& measure, std::string_view decimalSeparator) {
+    char widestDigit = '0';
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (measure.FigureWidth(std::string(1, digit)) >
+            measure.FigureWidth(std::string(1, widestDigit))) {
+            widestDigit = digit;
+        }
+    }
     std::string positional("-0");
     positional.append(decimalSeparator).append("000").append(kSignificantDigits, widestDigit);
     std::string exponent("-");
@@ -48,7 +79,24 @@ std::array<std::string, 2> WidestFigures(char widestDigit, std::string_view deci
         .append(kSignificantDigits - 1, widestDigit)
         .append("E-")
         .append(3, widestDigit);
-    return {positional, exponent};
+    return measure.FigureWidth(exponent) > measure.FigureWidth(positional) ? exponent : positional;
+}
+
+std::string MeasuredText(const ControlDesign& control, std::string_view widestFigure) {
+    switch (control.kind) {
+        case ControlKind::Selector:
+            // The entries are whole numbers from 1 up: the last is the longest.
+            return FormatGeneral(SelectorOf(control.name).entries);
+        case ControlKind::RateBox:
+        case ControlKind::ResultBox:
+            return std::string(widestFigure);
+        case ControlKind::Warning:
+            return std::string(kWarningMessage);
+        case ControlKind::Caption:
+        case ControlKind::Credit:
+            break;
+    }
+    return std::string(control.text);
 }
 
 int TwipsScale::ToPixels(int twips) const {
@@ -62,36 +110,46 @@ PixelRect TwipsScale::ToPixels(const TwipsRect& rect) const {
             ToPixels(rect.top + rect.height) - top};
 }
 
-bool TwipsScale::Fits(const ControlDesign& control, const TextMeasure& measure) const {
-    const PixelRect available = ToPixels(control.rect);
-    if (Wraps(control)) {
-        return measure.HeightForWidth(control, available.width) <= available.height;
+namespace {
+
+bool Fits(const TwipsScale& scale, const Measured& measured, const TextMeasure& measure) {
+    const PixelRect available = scale.ToPixels(measured.control.rect);
+    if (Wraps(measured.control)) {
+        return measure.HeightForWidth(measured.control, measured.text, available.width) <=
+               available.height;
     }
-    const PixelSize needed = measure.Needed(control);
-    return needed.width <= available.width && needed.height <= available.height;
+    return measured.needed.width <= available.width && measured.needed.height <= available.height;
 }
 
-TwipsScale TwipsScale::Fitting(std::span<const ControlDesign> controls,
-                               const TextMeasure& measure) {
-    // Start from the largest ratio of needed to designed size, which every single-line control
-    // meets; wrapped text and rounding may want a few steps more.
+bool AllFit(const TwipsScale& scale, const std::vector<Measured>& measured,
+            const TextMeasure& measure) {
+    return std::all_of(measured.begin(), measured.end(),
+                       [&](const Measured& one) { return Fits(scale, one, measure); });
+}
+
+}  // namespace
+
+bool TwipsScale::FitsAll(std::span<const ControlDesign> controls, const TextMeasure& measure,
+                         std::string_view decimalSeparator) const {
+    return AllFit(*this, MeasureAll(controls, measure, decimalSeparator), measure);
+}
+
+TwipsScale TwipsScale::Fitting(std::span<const ControlDesign> controls, const TextMeasure& measure,
+                               std::string_view decimalSeparator) {
+    // Each text is measured once. Start from the largest ratio of needed to designed size, which
+    // every single-line control meets; wrapped text and rounding may want a few steps more.
+    const std::vector<Measured> measured = MeasureAll(controls, measure, decimalSeparator);
     double scale = kDesignPixelsPerTwip;
-    for (const ControlDesign& control : controls) {
-        if (!Wraps(control)) {
-            const PixelSize needed = measure.Needed(control);
-            scale = std::max({scale, double(needed.width) / control.rect.width,
-                              double(needed.height) / control.rect.height});
+    for (const Measured& one : measured) {
+        if (!Wraps(one.control)) {
+            scale = std::max({scale, double(one.needed.width) / one.control.rect.width,
+                              double(one.needed.height) / one.control.rect.height});
         }
     }
     TwipsScale fitting(scale);
-    const auto allFit = [&] {
-        return std::all_of(controls.begin(), controls.end(), [&](const ControlDesign& control) {
-            return fitting.Fits(control, measure);
-        });
-    };
     // Every step widens every control, so all fit long before the bound; it only guards start-up
     // against a font whose metrics make no sense.
-    for (int step = 0; step < kMaxSteps && !allFit(); ++step) {
+    for (int step = 0; step < kMaxSteps && !AllFit(fitting, measured, measure); ++step) {
         fitting.pixelsPerTwip_ *= kStep;
     }
     return fitting;

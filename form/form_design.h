@@ -1,10 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calculator_window.h"
+#include "level_table.h"
 
 namespace ranktally {
 
@@ -47,6 +52,7 @@ struct ControlDesign {
     std::string_view text;  // the text it holds when the window is created
 };
 
+inline constexpr std::string_view kWindowTitle = "Ranktally";
 inline constexpr int kClientWidthTwips = 3330;
 inline constexpr int kDesignedClientHeightTwips = 2400;
 
@@ -75,38 +81,82 @@ inline constexpr std::array<ControlDesign, 16> kForm1Controls = {{
     {"Label1", ControlKind::Credit, {2640, 105, 690, 840}, "by the Ranktally team"},
 }};
 
-// The selectors' lists: levels 1 to 220, hours 1 to 24 a day.
-inline constexpr int kHoursPerDayCount = 24;
+// The position of the control with this name in kForm1Controls; a name that is not there is a
+// fault of the caller, and fails loudly.
+constexpr std::size_t IndexOf(std::string_view name) {
+    for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
+        if (kForm1Controls[index].name == name) {
+            return index;
+        }
+    }
+    throw std::out_of_range("no control of the form is named " + std::string(name));
+}
 
-// The entries "1" to `count` of a selector's list, written as every figure is.
-std::vector<std::string> ListEntries(int count, std::string_view decimalSeparator);
+// The design of the control with this name; see IndexOf.
+constexpr const ControlDesign& DesignOf(std::string_view name) {
+    return kForm1Controls[IndexOf(name)];
+}
+
+// The controls the calculator reads and writes, in the order of Input and of Result.
+inline constexpr std::array<std::string_view, 4> kInputControls = {
+    "CurrentLevelCombo", "SKTextBox", "HourPlayCombo", "TargetLevelCombo"};
+inline constexpr std::array<std::string_view, 3> kResultControls = {
+    "SKNeededTextBox", "HoursNeededTextBox", "DaysNeededTextBox"};
+
+constexpr std::string_view ControlOf(Input input) {
+    return kInputControls[static_cast<std::size_t>(input)];
+}
+constexpr std::string_view ControlOf(Result result) {
+    return kResultControls[static_cast<std::size_t>(result)];
+}
+
+// A selector's list: the entries "1" to `entries`, and the one picked when the window opens.
+struct SelectorDesign {
+    std::string_view name;
+    int entries;
+    int startingPick;  // an index into the entries; kNothingPicked for none
+};
+
+inline constexpr int kNothingPicked = -1;
+inline constexpr std::array<SelectorDesign, 3> kSelectors = {{
+    {"CurrentLevelCombo", kLevelCount, kNothingPicked},
+    {"TargetLevelCombo", kLevelCount, kNothingPicked},
+    {"HourPlayCombo", 24, 0},
+}};
+
+// A selector's entries, written as every figure is.
+std::vector<std::string> ListEntries(const SelectorDesign& selector);
 
 // The designed order of the keyboard: the results sit between the current and the target level.
 inline constexpr std::array<std::string_view, 7> kTabOrder = {
     "CurrentLevelCombo", "DaysNeededTextBox", "HoursNeededTextBox", "SKNeededTextBox",
     "TargetLevelCombo",  "HourPlayCombo",     "SKTextBox"};
 
-// The design of the control with this name; the name must be one of kForm1Controls.
-const ControlDesign& DesignOf(std::string_view name);
-
 // The window's outer heights count the title bar and borders, which the window system draws; the
 // design's client area is kDesignedClientHeightTwips high within the compact outer height.
 int ClientHeightTwips(int outerHeightTwips);
-
-// The longest texts the figures can take in a result box, with the digit that is widest in the
-// font in use and the user's decimal separator: a negative fraction just above 1E-4, and a
-// negative exponent form with three exponent digits.
-std::array<std::string, 2> WidestFigures(char widestDigit, std::string_view decimalSeparator);
 
 // What a toolkit measures of its own controls in its own font, in pixels.
 class TextMeasure {
 public:
     virtual ~TextMeasure() = default;
-    // The size a single-line control needs for its text (for boxes, the widest figure).
-    virtual PixelSize Needed(const ControlDesign& control) const = 0;
-    // The height a wrapped control needs for its text at this width.
-    virtual int HeightForWidth(const ControlDesign& control, int width) const = 0;
+    // The width of a figure in a result box's font.
+    virtual int FigureWidth(std::string_view figure) const = 0;
+    // The size a single-line control needs to show this text whole.
+    virtual PixelSize Needed(const ControlDesign& control, std::string_view text) const = 0;
+    // The height a wrapped control needs for this text at this width.
+    virtual int HeightForWidth(const ControlDesign& control, std::string_view text,
+                               int width) const = 0;
 };
+
+// The longest text a result box can show in the measure's font, in the user's decimal separator:
+// with the widest digit, either a negative fraction just above 1E-4 or a negative exponent form
+// with three exponent digits.
+std::string WidestFigure(const TextMeasure& measure, std::string_view decimalSeparator);
+
+// The text a control must show whole: a caption its own, a selector its longest entry, a box the
+// widest figure, the warning its message (whether or not it shows now).
+std::string MeasuredText(const ControlDesign& control, std::string_view widestFigure);
 
 // Twips to pixels with one factor for the whole window, so that the design keeps its proportions.
 class TwipsScale {
@@ -118,13 +168,15 @@ public:
 
     // The smallest factor, never below the design's 15 twips a pixel, at which every control
     // shows its whole text.
-    static TwipsScale Fitting(std::span<const ControlDesign> controls, const TextMeasure& measure);
+    static TwipsScale Fitting(std::span<const ControlDesign> controls, const TextMeasure& measure,
+                              std::string_view decimalSeparator);
 
     double PixelsPerTwip() const { return pixelsPerTwip_; }
     int ToPixels(int twips) const;
     // Edges, not sizes, are rounded, so that controls that touch in the design still touch.
     PixelRect ToPixels(const TwipsRect& rect) const;
-    bool Fits(const ControlDesign& control, const TextMeasure& measure) const;
+    bool FitsAll(std::span<const ControlDesign> controls, const TextMeasure& measure,
+                 std::string_view decimalSeparator) const;
 
 private:
     double pixelsPerTwip_;

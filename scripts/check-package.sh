@@ -3,6 +3,7 @@
 # metadata validate, lintian finds no error, and the unpacked package starts and shows its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/readiness.sh
 
 scripts/ensure-packages.sh build package
 
@@ -48,25 +49,17 @@ fi
 echo "all ${#expected[@]} files in place"
 
 echo "== the installed program shows its window"
-# Xvfb picks a free display and writes its number to the descriptor it is given.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 10 -u "$display_fd" display_number
-export DISPLAY=":$display_number"
+start_xvfb 1024x768x24
 log=$(mktemp)
 "$root/usr/bin/ranktally" >"$log" 2>&1 &
 program=$!
-trap 'kill $program $xvfb 2>/dev/null; rm -rf "$root" "$log"' EXIT
+trap 'kill $program $XVFB_PID 2>/dev/null; rm -rf "$root" "$log"' EXIT
 shown=no
-for _ in $(seq 1 50); do
-    if xwininfo -name Ranktally 2>/dev/null | grep -q 'Map State: IsViewable'; then
-        shown=yes
-        break
-    fi
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.2
-done
+window_viewable() {
+    xwininfo -name Ranktally | grep -q 'Map State: IsViewable' || ! kill -0 "$program"
+}
+wait_until 120 "the installed program's window" window_viewable &&
+    xwininfo -name Ranktally 2>/dev/null | grep -q 'Map State: IsViewable' && shown=yes
 if [ "$shown" != yes ]; then
     echo "the installed program showed no window; it said:" >&2
     cat "$log" >&2

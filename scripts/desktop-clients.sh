@@ -4,6 +4,7 @@
 # (openbox), and what an AT-SPI client, as a screen reader, is told.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/readiness.sh
 build=build/test
 
 # One client, inside its own session bus: scripts/desktop-clients.sh --client NAME
@@ -21,29 +22,16 @@ if [ "${1:-}" = --client ]; then
         exit "$status"
     }
     trap stop EXIT
-    exec {display_fd}<> <(:)
-    Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    read -r -t 10 -u "$display_fd" display_number
-    export DISPLAY=":$display_number"
+    start_xvfb
     log=$(mktemp)
-    # A window mapped while the window manager is still starting up may never be shown.
-    start_openbox() {
-        openbox >/dev/null 2>&1 &
-        for _ in $(seq 100); do
-            xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && return
-            sleep 0.1
-        done
-    }
     case $2 in
         wayland)
             export XDG_RUNTIME_DIR
             XDG_RUNTIME_DIR=$(mktemp -d)
             weston --backend=x11-backend.so --socket=ranktally-test --width=1024 --height=768 \
                 >"$log" 2>&1 &
-            for _ in $(seq 100); do
-                [ -S "$XDG_RUNTIME_DIR/ranktally-test" ] && break
-                sleep 0.1
-            done
+            wait_until 120 "weston (no socket $XDG_RUNTIME_DIR/ranktally-test)" \
+                test -S "$XDG_RUNTIME_DIR/ranktally-test" || { cat "$log"; exit 1; }
             WAYLAND_DISPLAY=ranktally-test QT_QPA_PLATFORM=wayland "$build/tests/ui/test_form1" |
                 grep -vE '^(PASS|QWARN|QDEBUG) '
             ;;
@@ -57,8 +45,9 @@ if [ "${1:-}" = --client ]; then
             /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
             start_openbox
             QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/app/ranktally" -platform xcb >"$log" 2>&1 &
-            timeout 20 xdotool search --sync --onlyvisible --name '^Ranktally$' \
-                windowactivate --sync >/dev/null || { cat "$log"; exit 1; }
+            timeout 120 xdotool search --sync --onlyvisible --name '^Ranktally$' \
+                windowactivate --sync >/dev/null ||
+                { echo "not ready after 120 s: the window, shown and active" >&2; cat "$log"; exit 1; }
             timeout 60 tests/desktop/atspi_client.py || { cat "$log"; exit 1; }
             ;;
     esac

@@ -38,7 +38,33 @@ else
     echo "Missing packages (${missing[*]}), and neither root nor sudo to install them." >&2
     exit 1
 fi
+# Another package manager (unattended upgrades, just after boot) may hold apt's locks; apt-get
+# install could wait for them, but apt-get update fails at once, so both are tried again until the
+# locks are free or RANKTALLY_APT_LOCK_TIMEOUT seconds have passed.
+lock_timeout=${RANKTALLY_APT_LOCK_TIMEOUT:-600}
+apt() {
+    local output deadline=$((SECONDS + lock_timeout)) told=no
+    output=$(mktemp)
+    until "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@" >"$output" 2>&1; do
+        if ! grep -qE 'Could not get lock|Unable to acquire the dpkg frontend lock' "$output"; then
+            cat "$output" >&2
+            rm -f "$output"
+            return 1
+        fi
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "ensure-packages.sh: another package manager still holds apt's lock after" \
+                "$lock_timeout s; run this again once it has finished." >&2
+            rm -f "$output"
+            return 1
+        fi
+        if [ "$told" = no ]; then
+            echo "Waiting up to $lock_timeout s for another package manager to release apt's lock"
+            told=yes
+        fi
+        sleep 1
+    done
+    rm -f "$output"
+}
 echo "Installing ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+apt update -qq
+apt install -y -qq --no-install-recommends "${missing[@]}"

@@ -4,6 +4,7 @@
 # silently under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/readiness.sh
 
 scripts/ensure-packages.sh windows
 
@@ -28,11 +29,8 @@ done
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-read -r -t 10 -u "$display_fd" display_number
-export DISPLAY=":$display_number"
-openbox >/dev/null 2>&1 &
+start_xvfb
+start_openbox
 wineboot --init >/dev/null 2>&1
 
 echo "== tests under Wine"
@@ -51,7 +49,7 @@ key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ranktally'
 wine reg query "$key" /v DisplayName | grep -q Ranktally || { echo "not in Apps & Features" >&2; exit 1; }
 
 wine "$installed/ranktally.exe" &
-timeout 30 xdotool search --sync --onlyvisible --name '^Ranktally$' >/dev/null ||
+timeout 120 xdotool search --sync --onlyvisible --name '^Ranktally$' >/dev/null ||
     { echo "the installed program showed no window" >&2; exit 1; }
 echo "the installed program shows its window"
 wineserver -k
@@ -59,10 +57,7 @@ wineserver -w
 
 wine "$installed/uninstall.exe" /S
 # The uninstaller copies itself away and finishes in the background.
-for _ in $(seq 100); do
-    [ -e "$installed" ] || break
-    sleep 0.2
-done
+wait_until 120 "the uninstaller (it has not removed $installed)" test ! -e "$installed" || true
 [ ! -e "$installed" ] || { echo "left behind: $(ls -A "$installed")" >&2; exit 1; }
 [ ! -e "$shortcut" ] || { echo "left behind: the Start-menu shortcut" >&2; exit 1; }
 ! wine reg query "$key" >/dev/null 2>&1 || { echo "left behind: the Apps & Features entry" >&2; exit 1; }

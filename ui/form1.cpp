@@ -15,13 +15,9 @@
 #include <QStyle>
 #include <QWindow>
 
-#include <optional>
-
 #include "accessible_controls.h"
 #include "entry_list_view.h"
-#include "level_table.h"
 #include "qt_text_measure.h"
-#include "rate_reading.h"
 #include "window_icon_pixels.h"
 
 using ranktally::Input;
@@ -44,13 +40,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name) {
     return label;
 }
 
-// Sized for its longest entry ("220") without measuring all 220 entries at start-up.
 QComboBox* MakeSelector(QWidget* parent, const char* name) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(name));
     combo->setView(new ranktally::EntryListView(combo));
+    // The design gives the size; a size hint of its own would measure every entry.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(3);
     return combo;
 }
 
@@ -69,9 +64,9 @@ void Caption(QLabel* label, QWidget* control) {
     control->setAccessibleName(name);
 }
 
-QStringList Entries(int count, const std::string& separator) {
+QStringList Entries(const ranktally::SelectorDesign& selector) {
     QStringList entries;
-    for (const std::string& entry : ranktally::ListEntries(count, separator)) {
+    for (const std::string& entry : ranktally::ListEntries(selector)) {
         entries.append(QString::fromStdString(entry));
     }
     return entries;
@@ -79,10 +74,9 @@ QStringList Entries(int count, const std::string& separator) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent), calculator_(*this, locale().decimalPoint().toStdString()) {
+Form1::Form1(QWidget* parent) : QWidget(parent), handlers_(*this, DecimalSeparator()) {
     ranktally::InstallAccessibleControls();
-    setWindowTitle(QStringLiteral("Ranktally"));
+    setWindowTitle(ToQString(ranktally::kWindowTitle));
     // The window keeps the size its contents need, so it offers no maximize button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -159,48 +153,44 @@ QWidget* Form1::Control(std::string_view name) const {
 }
 
 void Form1::Form_Load() {
-    const std::string separator = locale().decimalPoint().toStdString();
-    const QStringList levels = Entries(ranktally::kLevelCount, separator);
-    CurrentLevelCombo->addItems(levels);
-    TargetLevelCombo->addItems(levels);
-    HourPlayCombo->addItems(Entries(ranktally::kHoursPerDayCount, separator));
-    CurrentLevelCombo->setCurrentIndex(-1);
-    TargetLevelCombo->setCurrentIndex(-1);
-    HourPlayCombo->setCurrentIndex(HourPlayCombo->findText(QStringLiteral("1")));
-    // A selector's size follows its longest entry, so the layout waits for the lists.
-    LayOut();
-    calculator_.Recalculate();
+    QStringList levels;
+    for (const ranktally::SelectorDesign& design : ranktally::kSelectors) {
+        auto* selector = static_cast<QComboBox*>(Control(design.name));
+        // The level lists are the same: made once.
+        if (levels.size() != design.entries) {
+            levels = Entries(design);
+        }
+        selector->addItems(levels);
+        selector->setCurrentIndex(design.startingPick);
+    }
+    handlers_.Loaded();
 }
 
 void Form1::CurrentLevelCombo_Click() {
-    calculator_.Recalculate();
+    handlers_.LevelOrHoursPicked();
 }
 
 void Form1::TargetLevelCombo_Click() {
-    calculator_.TargetLevelPicked();
+    handlers_.TargetLevelPicked();
 }
 
 void Form1::HourPlayCombo_Click() {
-    calculator_.Recalculate();
+    handlers_.LevelOrHoursPicked();
 }
 
 void Form1::SKTextBox_Change() {
-    calculator_.Recalculate();
-    ShowRateReading();
+    handlers_.RateChanged();
     BoundRateUndoHistory();
 }
 
-void Form1::ShowRateReading() {
-    const std::optional<std::string> note = ranktally::RateReadingNote(
-        SKTextBox->text().toStdString(), locale().decimalPoint().toStdString());
-    const QString text = note ? ToQString(*note) : QString();
-    // A screen reader speaks a new description of the focused box: once, as the marker appears
-    // or says something new, not at every keystroke.
-    if (text == SKTextBox->accessibleDescription()) {
-        return;
-    }
+std::string Form1::DecimalSeparator() const {
+    return locale().decimalPoint().toStdString();
+}
+
+void Form1::ShowRateNote(std::string_view note) {
+    const QString text = ToQString(note);
     // Made on first need, so that a start-up with a plain rate loads no icon.
-    if (note && rateMarker_ == nullptr) {
+    if (!note.empty() && rateMarker_ == nullptr) {
         rateMarker_ = new ranktally::NoticeLabel(SKTextBox);
         rateMarker_->setObjectName(QStringLiteral("RateMarker"));
     }
@@ -209,7 +199,7 @@ void Form1::ShowRateReading() {
         // changed description in a form Orca cannot read.
         rateMarker_->setAccessibleName(text);
         rateMarker_->setToolTip(text);
-        rateMarker_->setVisible(note.has_value());
+        rateMarker_->setVisible(!note.empty());
         PlaceRateMarker();
     }
     SKTextBox->setToolTip(text);
@@ -233,34 +223,16 @@ void Form1::BoundRateUndoHistory() {
 }
 
 std::string Form1::InputText(Input input) const {
-    switch (input) {
-        case Input::CurrentLevel:
-            return CurrentLevelCombo->currentText().toStdString();
-        case Input::Rate:
-            return SKTextBox->text().toStdString();
-        case Input::HoursPerDay:
-            return HourPlayCombo->currentText().toStdString();
-        case Input::TargetLevel:
-            return TargetLevelCombo->currentText().toStdString();
+    const QWidget* control = Control(ranktally::ControlOf(input));
+    if (const auto* selector = qobject_cast<const QComboBox*>(control)) {
+        return selector->currentText().toStdString();
     }
-    return {};
-}
-
-QLineEdit* Form1::ResultBox(Result result) const {
-    switch (result) {
-        case Result::PointsNeeded:
-            return SKNeededTextBox;
-        case Result::HoursNeeded:
-            return HoursNeededTextBox;
-        case Result::DaysNeeded:
-            return DaysNeededTextBox;
-    }
-    return nullptr;
+    return static_cast<const QLineEdit*>(control)->text().toStdString();
 }
 
 void Form1::SetResultText(Result result, std::string_view text) {
     // Every rewrite, even of the same text, reaches a screen reader as a deletion and an insertion.
-    QLineEdit* box = ResultBox(result);
+    auto* box = static_cast<QLineEdit*>(Control(ranktally::ControlOf(result)));
     const QString shown = ToQString(text);
     if (box->text() != shown) {
         box->setText(shown);
@@ -321,34 +293,15 @@ QSize Form1::DesignedSize() const {
 }
 
 void Form1::LayOut() {
-    const ranktally::QtTextMeasure measure(*this, WidestFigure());
-    scale_ = ranktally::TwipsScale::Fitting(ranktally::kForm1Controls, measure);
+    const ranktally::QtTextMeasure measure(*this);
+    scale_ = ranktally::TwipsScale::Fitting(ranktally::kForm1Controls, measure,
+                                            handlers_.DecimalSeparator());
     for (const ranktally::ControlDesign& design : ranktally::kForm1Controls) {
         const ranktally::PixelRect rect = scale_.ToPixels(design.rect);
         Control(design.name)->setGeometry(rect.left, rect.top, rect.width, rect.height);
     }
     PlaceRateMarker();
     SetOuterHeight(outerHeightTwips_);
-}
-
-QString Form1::WidestFigure() const {
-    const QFontMetrics metrics(SKNeededTextBox->font());
-    char widest = '0';
-    for (char digit = '1'; digit <= '9'; ++digit) {
-        if (metrics.horizontalAdvance(QLatin1Char(digit)) >
-            metrics.horizontalAdvance(QLatin1Char(widest))) {
-            widest = digit;
-        }
-    }
-    QString wider;
-    for (const std::string& figure :
-         ranktally::WidestFigures(widest, locale().decimalPoint().toStdString())) {
-        const QString text = QString::fromStdString(figure);
-        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(wider)) {
-            wider = text;
-        }
-    }
-    return wider;
 }
 
 void Form1::PaintResultBoxes() {
@@ -369,10 +322,7 @@ void Form1::changeEvent(QEvent* event) {
             PaintResultBoxes();
             break;
         case QEvent::LocaleChange:
-            calculator_.SetDecimalSeparator(locale().decimalPoint().toStdString());
-            LayOut();
-            calculator_.Recalculate();
-            ShowRateReading();
+            handlers_.DecimalSeparatorChanged(DecimalSeparator());
             break;
         default:
             break;

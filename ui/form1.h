@@ -5,9 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "calculator.h"
-#include "calculator_window.h"
 #include "form_design.h"
+#include "form_handlers.h"
 
 class QComboBox;
 class QLabel;
@@ -15,7 +14,7 @@ class QLineEdit;
 
 // The calculator's one window: its controls, their layout, and the handlers that hand every pick
 // and edit to the calculator. What the figures and the warning say is the calculator's business.
-class Form1 : public QWidget, public ranktally::CalculatorWindow {
+class Form1 : public QWidget, public ranktally::FormWindow {
     Q_OBJECT
 
 public:
@@ -25,6 +24,8 @@ public:
     void SetResultText(ranktally::Result result, std::string_view text) override;
     void SetWarningCaption(std::string_view caption) override;
     void SetOuterHeight(int twips) override;
+    void LayOut() override;
+    void ShowRateNote(std::string_view note) override;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -38,15 +39,12 @@ private:
     void HourPlayCombo_Click();
     void SKTextBox_Change();
     void BoundRateUndoHistory();
-    void ShowRateReading();
     void PlaceRateMarker();
     void KeepNormalState(Qt::WindowState state);
     QSize DesignedSize() const;
+    std::string DecimalSeparator() const;
 
-    void LayOut();
     void PaintResultBoxes();
-    QString WidestFigure() const;
-    QLineEdit* ResultBox(ranktally::Result result) const;
     QWidget* Control(std::string_view name) const;
 
     QLabel* Label1;
@@ -71,5 +69,5 @@ private:
     int outerHeightTwips_ = ranktally::kCompactHeightTwips;
     int previousRateLength_ = 0;
     int rateUndoCharacters_ = 0;
-    ranktally::Calculator calculator_;
+    ranktally::FormHandlers handlers_;
 };

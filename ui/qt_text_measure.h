@@ -1,30 +1,26 @@
 #pragma once
 
-#include <QString>
-
-#include <utility>
-
 #include "form_design.h"
 
 class QWidget;
 
 namespace ranktally {
 
-// How big the window's Qt controls must be for their texts in their fonts; it finds each control
-// by its object name among the window's children. It places nothing.
+// How big the window's Qt controls must be for a text in their fonts; it finds each control by
+// its object name among the window's children. It places nothing.
 class QtTextMeasure : public TextMeasure {
 public:
-    QtTextMeasure(const QWidget& window, QString widestFigure)
-        : window_(window), widestFigure_(std::move(widestFigure)) {}
+    explicit QtTextMeasure(const QWidget& window) : window_(window) {}
 
-    PixelSize Needed(const ControlDesign& control) const override;
-    int HeightForWidth(const ControlDesign& control, int width) const override;
+    int FigureWidth(std::string_view figure) const override;
+    PixelSize Needed(const ControlDesign& control, std::string_view text) const override;
+    int HeightForWidth(const ControlDesign& control, std::string_view text,
+                       int width) const override;
 
 private:
-    const QWidget& Widget(const ControlDesign& control) const;
+    const QWidget& Widget(std::string_view name) const;
 
     const QWidget& window_;
-    QString widestFigure_;
 };
 
 }  // namespace ranktally

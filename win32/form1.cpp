@@ -4,11 +4,8 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "gdi_text_measure.h"
-#include "level_table.h"
-#include "rate_reading.h"
 #include "wide_text.h"
 
 namespace ranktally {
@@ -18,12 +15,12 @@ constexpr wchar_t kWindowClass[] = L"RanktallyForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kFirstControlId = 100;
+
+constexpr int IdOf(std::string_view name) {
+    return kFirstControlId + static_cast<int>(IndexOf(name));
+}
 // A drop-down list is as high as its closed face plus its open list.
 constexpr int kVisibleEntries = 12;
-
-std::size_t IndexOf(std::string_view name) {
-    return static_cast<std::size_t>(&DesignOf(name) - kForm1Controls.data());
-}
 
 std::wstring WindowText(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -72,7 +69,7 @@ HWND MakeControl(HWND parent, HINSTANCE instance, const ControlDesign& design, i
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance) : calculator_(*this) {
+Form1::Form1(HINSTANCE instance) : handlers_(*this, UserDecimalSeparator()) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProcedure;
@@ -86,11 +83,10 @@ Form1::Form1(HINSTANCE instance) : calculator_(*this) {
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
 
-    window_ = CreateWindowExW(kExStyle, kWindowClass, L"Ranktally", kStyle, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    window_ = CreateWindowExW(kExStyle, kWindowClass, Wide(kWindowTitle).c_str(), kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     CreateControls();
-    FollowLocale();
-    ApplyDpi(GetDpiForWindow(window_));
+    UseFontFor(GetDpiForWindow(window_));
     Form_Load();
 }
 
@@ -118,8 +114,8 @@ void Form1::CreateControls() {
     // The keyboard visits controls in their z-order, and a screen reader names a control by the
     // label just before it; each control is created after its caption, in the designed tab order.
     const auto create = [&](std::size_t index) {
-        controls_[index] = MakeControl(window_, instance, kForm1Controls[index],
-                                       kFirstControlId + static_cast<int>(index));
+        controls_[index] =
+            MakeControl(window_, instance, kForm1Controls[index], IdOf(kForm1Controls[index].name));
     };
     for (const std::string_view name : kTabOrder) {
         const std::size_t index = IndexOf(name);
@@ -137,50 +133,38 @@ void Form1::CreateControls() {
     SendMessageW(Control("SKTextBox"), EM_SETLIMITTEXT, 0, 0);
 }
 
-void Form1::FillSelector(std::string_view name, int count) {
-    HWND selector = Control(name);
-    for (const std::string& entry : ListEntries(count, decimalSeparator_)) {
-        SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
-    }
-}
-
 void Form1::Form_Load() {
-    FillSelector("CurrentLevelCombo", kLevelCount);
-    FillSelector("TargetLevelCombo", kLevelCount);
-    FillSelector("HourPlayCombo", kHoursPerDayCount);
-    SendMessageW(Control("HourPlayCombo"), CB_SETCURSEL, 0, 0);
-    calculator_.Recalculate();
+    for (const SelectorDesign& design : kSelectors) {
+        HWND selector = Control(design.name);
+        for (const std::string& entry : ListEntries(design)) {
+            SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+        }
+        SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(design.startingPick), 0);
+    }
+    handlers_.Loaded();
 }
 
 void Form1::CurrentLevelCombo_Click() {
-    calculator_.Recalculate();
+    handlers_.LevelOrHoursPicked();
 }
 
 void Form1::TargetLevelCombo_Click() {
-    calculator_.TargetLevelPicked();
+    handlers_.TargetLevelPicked();
 }
 
 void Form1::HourPlayCombo_Click() {
-    calculator_.Recalculate();
+    handlers_.LevelOrHoursPicked();
 }
 
 void Form1::SKTextBox_Change() {
-    calculator_.Recalculate();
-    ShowRateReading();
+    handlers_.RateChanged();
 }
 
-void Form1::ShowRateReading() {
+void Form1::ShowRateNote(std::string_view note) {
     HWND box = Control("SKTextBox");
-    const std::optional<std::string> note =
-        RateReadingNote(Narrow(WindowText(box)), decimalSeparator_);
-    const std::wstring text = note ? Wide(*note) : std::wstring();
-    // A screen reader hears a new description once, not at every keystroke.
-    if (text == rateNote_) {
-        return;
-    }
-    rateNote_ = text;
+    const std::wstring text = Wide(note);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-    if (note && rateMarker_ == nullptr) {
+    if (!note.empty() && rateMarker_ == nullptr) {
         rateMarker_ =
             CreateWindowExW(0, WC_STATICW, nullptr, WS_CHILD | SS_ICON | SS_REALSIZECONTROL, 0, 0,
                             0, 0, box, nullptr, instance, nullptr);
@@ -202,14 +186,14 @@ void Form1::ShowRateReading() {
         tool.uId = reinterpret_cast<UINT_PTR>(box);
         tool.lpszText = const_cast<wchar_t*>(text.c_str());
         SendMessageW(rateTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-        SendMessageW(rateTip_, TTM_ACTIVATE, note.has_value(), 0);
-        ShowWindow(rateMarker_, note ? SW_SHOWNA : SW_HIDE);
+        SendMessageW(rateTip_, TTM_ACTIVATE, !note.empty(), 0);
+        ShowWindow(rateMarker_, note.empty() ? SW_HIDE : SW_SHOWNA);
         PlaceRateMarker();
     }
     IAccPropServices* services = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                    IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        if (note) {
+        if (!note.empty()) {
             services->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                      PROPID_ACC_DESCRIPTION, text.c_str());
         } else {
@@ -243,23 +227,11 @@ void Form1::PlaceRateMarker() {
 }
 
 std::string Form1::InputText(Input input) const {
-    switch (input) {
-        case Input::CurrentLevel:
-            return Narrow(WindowText(Control("CurrentLevelCombo")));
-        case Input::Rate:
-            return Narrow(WindowText(Control("SKTextBox")));
-        case Input::HoursPerDay:
-            return Narrow(WindowText(Control("HourPlayCombo")));
-        case Input::TargetLevel:
-            return Narrow(WindowText(Control("TargetLevelCombo")));
-    }
-    return {};
+    return Narrow(WindowText(Control(ControlOf(input))));
 }
 
 void Form1::SetResultText(Result result, std::string_view text) {
-    static constexpr std::string_view kBoxes[] = {"SKNeededTextBox", "HoursNeededTextBox",
-                                                  "DaysNeededTextBox"};
-    HWND box = Control(kBoxes[static_cast<int>(result)]);
+    HWND box = Control(ControlOf(result));
     // Every rewrite, even of the same text, reaches a screen reader as new text.
     const std::wstring shown = Wide(text);
     if (WindowText(box) != shown) {
@@ -285,7 +257,7 @@ void Form1::SetOuterHeight(int twips) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form1::ApplyDpi(UINT dpi) {
+void Form1::UseFontFor(UINT dpi) {
     dpi_ = dpi;
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -298,13 +270,11 @@ void Form1::ApplyDpi(UINT dpi) {
         DeleteObject(font_);
     }
     font_ = font;
-    LayOut();
 }
 
 void Form1::LayOut() {
-    const GdiTextMeasure measure(window_, font_, dpi_,
-                                 GdiTextMeasure::WidestFigure(window_, font_, decimalSeparator_));
-    scale_ = TwipsScale::Fitting(kForm1Controls, measure);
+    const GdiTextMeasure measure(window_, font_, dpi_);
+    scale_ = TwipsScale::Fitting(kForm1Controls, measure, handlers_.DecimalSeparator());
     for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
         const ControlDesign& design = kForm1Controls[index];
         const PixelRect rect = scale_.ToPixels(design.rect);
@@ -320,11 +290,6 @@ void Form1::LayOut() {
     SetOuterHeight(outerHeightTwips_);
 }
 
-void Form1::FollowLocale() {
-    decimalSeparator_ = UserDecimalSeparator();
-    calculator_.SetDecimalSeparator(decimalSeparator_);
-}
-
 LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -332,26 +297,30 @@ LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form != nullptr ? form->Handle(message, wParam, lParam)
+    return form != nullptr ? form->OnMessage(message, wParam, lParam)
                            : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND: {
-            const auto control = reinterpret_cast<HWND>(lParam);
-            const WORD code = HIWORD(wParam);
-            if (code == CBN_SELCHANGE && control == Control("CurrentLevelCombo")) {
-                CurrentLevelCombo_Click();
-            } else if (code == CBN_SELCHANGE && control == Control("TargetLevelCombo")) {
-                TargetLevelCombo_Click();
-            } else if (code == CBN_SELCHANGE && control == Control("HourPlayCombo")) {
-                HourPlayCombo_Click();
-            } else if (code == EN_CHANGE && control == Control("SKTextBox")) {
-                SKTextBox_Change();
+        case WM_COMMAND:
+            switch (MAKELONG(LOWORD(wParam), HIWORD(wParam))) {
+                case MAKELONG(IdOf("CurrentLevelCombo"), CBN_SELCHANGE):
+                    CurrentLevelCombo_Click();
+                    break;
+                case MAKELONG(IdOf("TargetLevelCombo"), CBN_SELCHANGE):
+                    TargetLevelCombo_Click();
+                    break;
+                case MAKELONG(IdOf("HourPlayCombo"), CBN_SELCHANGE):
+                    HourPlayCombo_Click();
+                    break;
+                case MAKELONG(IdOf("SKTextBox"), EN_CHANGE):
+                    SKTextBox_Change();
+                    break;
+                default:
+                    break;
             }
             return 0;
-        }
         case WM_CTLCOLORSTATIC: {
             // Read-only boxes and labels on the button face, in the theme's colours.
             const auto dc = reinterpret_cast<HDC>(wParam);
@@ -363,18 +332,17 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            ApplyDpi(HIWORD(wParam));
+            UseFontFor(HIWORD(wParam));
+            LayOut();
             return 0;
         }
         case WM_SETTINGCHANGE:
             if (lParam != 0 &&
                 std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"intl") {
-                FollowLocale();
-                LayOut();
-                calculator_.Recalculate();
-                ShowRateReading();
+                handlers_.DecimalSeparatorChanged(UserDecimalSeparator());
             } else if (wParam == SPI_SETNONCLIENTMETRICS) {
-                ApplyDpi(dpi_);
+                UseFontFor(dpi_);
+                LayOut();
             }
             return 0;
         case WM_DESTROY:

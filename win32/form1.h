@@ -1,27 +1,20 @@
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef OEMRESOURCE
-#define OEMRESOURCE  // the system's own icons
-#endif
 #include <windows.h>
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "calculator.h"
-#include "calculator_window.h"
 #include "form_design.h"
+#include "form_handlers.h"
 
 namespace ranktally {
 
 // The calculator's one window on the Win32 API: its controls, laid out from the form's design in
 // the system's message font at the window's DPI, and the handlers that hand every pick and edit
 // to the calculator. What the figures and the warning say is the calculator's business.
-class Form1 : public CalculatorWindow {
+class Form1 : public FormWindow {
 public:
     // Creates the window, hidden, and runs its start-up; Show() shows it.
     explicit Form1(HINSTANCE instance);
@@ -30,7 +23,7 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     void Show(int showCommand);
-    HWND Handle() const { return window_; }
+    HWND Window() const { return window_; }
     // The control with this name in the form's design.
     HWND Control(std::string_view name) const;
 
@@ -38,11 +31,13 @@ public:
     void SetResultText(Result result, std::string_view text) override;
     void SetWarningCaption(std::string_view caption) override;
     void SetOuterHeight(int twips) override;
+    void LayOut() override;
+    void ShowRateNote(std::string_view note) override;
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
     void Form_Load();
@@ -51,11 +46,7 @@ private:
     void HourPlayCombo_Click();
     void SKTextBox_Change();
 
-    void ApplyDpi(UINT dpi);
-    void LayOut();
-    void FollowLocale();
-    void FillSelector(std::string_view name, int count);
-    void ShowRateReading();
+    void UseFontFor(UINT dpi);
     void PlaceRateMarker();
 
     HWND window_ = nullptr;
@@ -64,12 +55,10 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     TwipsScale scale_;
     int outerHeightTwips_ = kCompactHeightTwips;
-    std::string decimalSeparator_ = ".";
-    // How the rate box read its text; the marker and its tooltip are made on first need.
-    std::wstring rateNote_;
+    // How the rate box read its text: the marker and its tooltip, made on first need.
     HWND rateMarker_ = nullptr;
     HWND rateTip_ = nullptr;
-    Calculator calculator_;
+    FormHandlers handlers_;
 };
 
 }  // namespace ranktally

@@ -1,24 +1,13 @@
 #include "gdi_text_measure.h"
 
-#include "calculator.h"
+#include <string>
+
 #include "wide_text.h"
 
 namespace ranktally {
-namespace {
 
-// The Windows wording of a control's text.
-std::wstring TextOf(const ControlDesign& control) {
-    return Wide(control.text);
-}
-
-}  // namespace
-
-GdiTextMeasure::GdiTextMeasure(HWND window, HFONT font, UINT dpi, std::wstring widestFigure)
-    : window_(window),
-      dc_(GetDC(window)),
-      previousFont_(SelectObject(dc_, font)),
-      dpi_(dpi),
-      widestFigure_(std::move(widestFigure)) {
+GdiTextMeasure::GdiTextMeasure(HWND window, HFONT font, UINT dpi)
+    : window_(window), dc_(GetDC(window)), previousFont_(SelectObject(dc_, font)), dpi_(dpi) {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc_, &metrics);
     lineHeight_ = metrics.tmHeight;
@@ -29,13 +18,18 @@ GdiTextMeasure::~GdiTextMeasure() {
     ReleaseDC(window_, dc_);
 }
 
-SIZE GdiTextMeasure::Extent(std::wstring_view text) const {
+SIZE GdiTextMeasure::Extent(std::string_view text) const {
+    const std::wstring wide = Wide(text);
     SIZE size{};
-    GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc_, wide.data(), static_cast<int>(wide.size()), &size);
     return size;
 }
 
-PixelSize GdiTextMeasure::Needed(const ControlDesign& control) const {
+int GdiTextMeasure::FigureWidth(std::string_view figure) const {
+    return Extent(figure).cx;
+}
+
+PixelSize GdiTextMeasure::Needed(const ControlDesign& control, std::string_view text) const {
     // A sunken edge on each side, and the room the edit and combo box controls keep inside it.
     const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi_);
     const int inner = MulDiv(3, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
@@ -43,56 +37,25 @@ PixelSize GdiTextMeasure::Needed(const ControlDesign& control) const {
     switch (control.kind) {
         case ControlKind::Selector: {
             const int arrow = GetSystemMetricsForDpi(SM_CXVSCROLL, dpi_);
-            return {Extent(L"220").cx + arrow + 2 * edge + 4 * inner, boxHeight};
+            return {Extent(text).cx + arrow + 2 * edge + 4 * inner, boxHeight};
         }
         case ControlKind::RateBox:
         case ControlKind::ResultBox:
             // The caret after the figure takes a pixel or two.
-            return {Extent(widestFigure_).cx + 2 * edge + 2 * inner + 2, boxHeight};
+            return {Extent(text).cx + 2 * edge + 2 * inner + 2, boxHeight};
         default: {
-            const SIZE size = Extent(TextOf(control));
+            const SIZE size = Extent(text);
             return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
         }
     }
 }
 
-int GdiTextMeasure::HeightForWidth(const ControlDesign& control, int width) const {
-    std::wstring text = TextOf(control);
-    if (control.kind == ControlKind::Warning) {
-        text = Wide(kWarningMessage);
-    }
+int GdiTextMeasure::HeightForWidth(const ControlDesign&, std::string_view text, int width) const {
+    const std::wstring wide = Wide(text);
     RECT rect{0, 0, width, 0};
-    DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rect,
+    DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &rect,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     return rect.bottom;
-}
-
-std::wstring GdiTextMeasure::WidestFigure(HWND window, HFONT font,
-                                          std::string_view decimalSeparator) {
-    HDC dc = GetDC(window);
-    HGDIOBJ previous = SelectObject(dc, font);
-    const auto width = [dc](const std::wstring& text) {
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return size.cx;
-    };
-    char widest = '0';
-    for (char digit = '1'; digit <= '9'; ++digit) {
-        if (width(std::wstring(1, static_cast<wchar_t>(digit))) >
-            width(std::wstring(1, static_cast<wchar_t>(widest)))) {
-            widest = digit;
-        }
-    }
-    std::wstring wider;
-    for (const std::string& figure : WidestFigures(widest, decimalSeparator)) {
-        const std::wstring text = Wide(figure);
-        if (width(text) > width(wider)) {
-            wider = text;
-        }
-    }
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    return wider;
 }
 
 }  // namespace ranktally

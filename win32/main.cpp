@@ -13,7 +13,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab, Shift+Tab and the arrow keys move between the controls as in a dialog.
-        if (!IsDialogMessageW(window.Handle(), &message)) {
+        if (!IsDialogMessageW(window.Window(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

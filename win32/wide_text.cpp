@@ -1,8 +1,5 @@
 #include "wide_text.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace ranktally {

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "climbs.h"
 #include "fake_window.h"
 
 namespace ranktally {
@@ -24,130 +26,56 @@ void Enter(FakeWindow& window, const Inputs& inputs) {
     window.inputs[Input::Rate] = inputs.rate;
 }
 
-struct Climb {
-    const char* name;
-    Inputs inputs;
-    std::string points;
-    std::string hours;
-    std::string days;
-    bool warningShown;
-};
+using testing_data::Climb;
 
 class RecalculateTest : public testing::TestWithParam<Climb> {};
 
 TEST_P(RecalculateTest, ShowsFiguresAndWarning) {
+    const Climb& climb = GetParam();
     FakeWindow window;
     Calculator calculator(window);
-    Enter(window, GetParam().inputs);
+    Enter(window, {climb.current, climb.target, climb.hours, climb.rate});
     calculator.Recalculate();
-    EXPECT_EQ(window.results[Result::PointsNeeded], GetParam().points);
-    EXPECT_EQ(window.results[Result::HoursNeeded], GetParam().hours);
-    EXPECT_EQ(window.results[Result::DaysNeeded], GetParam().days);
-    EXPECT_EQ(window.warning, GetParam().warningShown ? kWarningMessage : "");
-    EXPECT_EQ(window.heightTwips,
-              GetParam().warningShown ? kExpandedHeightTwips : kCompactHeightTwips);
+    EXPECT_EQ(window.results[Result::PointsNeeded], climb.points);
+    EXPECT_EQ(window.results[Result::HoursNeeded], climb.hoursNeeded);
+    EXPECT_EQ(window.results[Result::DaysNeeded], climb.daysNeeded);
+    EXPECT_EQ(window.warning, climb.warning ? kWarningMessage : "");
+    EXPECT_EQ(window.heightTwips, climb.warning ? kExpandedHeightTwips : kCompactHeightTwips);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Climbs, RecalculateTest,
-    testing::Values(
-        // Climbs the lists offer.
-        Climb{"StartUp", {"", "", "1", "10000"}, "0", "0", "0", false},
-        Climb{"OneLevel", {"1", "2", "1", "10000"}, "1450", "0.145", "0.145", false},
-        Climb{"NoCurrentLevelSumsFromOne",
-              {"", "10", "1", "10000"},
-              "38650",
-              "3.865",
-              "3.865",
-              false},
-        Climb{"WholeClimb",
-              {"1", "220", "24", "10000"},
-              "2076261991",
-              "207626.1991",
-              "8651.09162916667",
-              true},
-        Climb{"SkLevelsOnly",
-              {"200", "220", "1", "10000"},
-              "14935041",
-              "1493.5041",
-              "1493.5041",
-              false},
-        Climb{"TargetTwoHundredNoWarning",
-              {"150", "200", "8", "50000"},
-              "1763166200",
-              "35263.324",
-              "4407.9155",
-              false},
-        Climb{"TargetAboveTwoHundredWarns",
-              {"150", "201", "1", "10000"},
-              "1763246200",
-              "176324.62",
-              "176324.62",
-              true},
-        Climb{"LastXpLevel",
-              {"199", "200", "3", "3000"},
-              "73393900",
-              "24464.6333333333",
-              "8154.87777777778",
-              false},
-        Climb{"Downward", {"10", "5", "1", "10000"}, "0", "0", "0", false},
-        Climb{"SameLevel", {"7", "7", "1", "10000"}, "0", "0", "0", false},
-        Climb{"NegativeRate", {"1", "2", "1", "-10000"}, "1450", "-0.145", "-0.145", false},
-        Climb{"SpacedRate", {"1", "2", "1", "1 0 000"}, "1450", "0.145", "0.145", false},
-        Climb{"CommaEndsRate", {"1", "2", "1", "10000,5"}, "1450", "0.145", "0.145", false},
-        // No rate: the points and warning still follow the levels.
-        Climb{"ZeroRate", {"1", "2", "1", "0"}, "1450", "Unlimited", "Unlimited", false},
-        Climb{"EmptyRate", {"1", "2", "1", ""}, "1450", "Unlimited", "Unlimited", false},
-        Climb{"RateWithoutDigits",
-              {"1", "220", "1", "lots"},
-              "2076261991",
-              "Unlimited",
-              "Unlimited",
-              true},
-        Climb{"ZeroRateDownward", {"10", "5", "1", "0"}, "0", "Unlimited", "Unlimited", false},
-        // A rate whose figures leave the double range.
-        Climb{"RateOverflows",
-              {"1", "220", "1", "1e400"},
-              "2076261991",
-              "Overflow",
-              "Overflow",
-              true},
-        Climb{
-            "RateOverflowsDownward", {"10", "5", "1", "1e400"}, "0", "Overflow", "Overflow", false},
-        Climb{"HoursOverflow", {"1", "2", "1", "1e-310"}, "1450", "Overflow", "Overflow", false},
-        Climb{"RateUnderflowsToZero",
-              {"1", "2", "1", "1e-400"},
-              "1450",
-              "Unlimited",
-              "Unlimited",
-              false},
-        // Inputs the lists never offer: no crash, no read outside the table.
-        Climb{"NoHoursPerDay", {"1", "2", "0", "10000"}, "1450", "0.145", "Unlimited", false},
-        Climb{"DaysOverflow", {"1", "2", "1e-320", "10000"}, "1450", "0.145", "Overflow", false},
-        Climb{"NegativeCurrentSumsFromTableStart",
-              {"-5", "2", "1", "10000"},
-              "1450",
-              "0.145",
-              "0.145",
-              false},
-        Climb{"TargetBeyondTopStopsAtTop",
-              {"1", "500", "24", "10000"},
-              "2076261991",
-              "207626.1991",
-              "8651.09162916667",
-              true},
-        Climb{"BothBeyondTop", {"1e9", "2e9", "1", "10000"}, "0", "0", "0", false},
-        Climb{"CurrentBeyondSixteenBits", {"40000", "1e400", "1", "10000"}, "0", "0", "0", false},
-        Climb{"OverflowingCurrent", {"-1e400", "2", "1", "10000"}, "1450", "0.145", "0.145", false},
-        // Fractional levels run both branches; the warning ends hidden.
-        Climb{"CurrentBetween199And200", {"199.5", "201", "1", "10000"}, "80000", "8", "8", false},
-        Climb{"TargetBetween200And201",
-              {"199", "200.5", "1", "10000"},
-              "73473900",
-              "7347.39",
-              "7347.39",
-              false}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Climbs, RecalculateTest, testing::ValuesIn(testing_data::kClimbs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A target pick clears the warning before anything is read, when the target of the previous run
+// was not above 200; the new pick does not decide it.
+struct TargetPick {
+    const char* name;
+    const char* previousTarget;
+    const char* newTarget;
+    bool clearsFirst;
+};
+
+class TargetPickTest : public testing::TestWithParam<TargetPick> {};
+
+TEST_P(TargetPickTest, ClearsTheWarningFirst) {
+    FakeWindow window;
+    Calculator calculator(window);
+    Enter(window, {"1", GetParam().previousTarget, "1", "10000"});
+    calculator.Recalculate();
+    window.inputs[Input::TargetLevel] = GetParam().newTarget;
+    window.log.clear();
+    calculator.TargetLevelPicked();
+    const std::vector<std::string> cleared = {"warning cleared", "height=2775", "read current"};
+    const bool clearedFirst =
+        window.log.size() >= 3 && std::equal(cleared.begin(), cleared.end(), window.log.begin());
+    EXPECT_EQ(clearedFirst, GetParam().clearsFirst);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TargetPickTest,
+                         testing::Values(TargetPick{"from_200", "200", "220", true},
+                                         TargetPick{"from_none", "", "220", true},
+                                         TargetPick{"from_201", "201", "150", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Recalculate, WritesTheWindowInOrder) {
     // The window grows before the figures land in it, and the inputs are read first.

@@ -21,13 +21,19 @@ def check(condition, message):
         failures.append(message)
 
 
+# A busy machine may take long to deliver keys and events: steps wait on what they need, up to
+# these bounds, and say what was not ready.
+READY_SECONDS = 120
+
+
 def find_application():
-    for _ in range(100):
+    deadline = time.monotonic() + READY_SECONDS
+    while time.monotonic() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == "ranktally":
                 return app
         time.sleep(0.1)
-    sys.exit("atspi_client: the program never reached the accessibility bus")
+    sys.exit(f"atspi_client: not ready after {READY_SECONDS} s: the program on the accessibility bus")
 
 
 def descendants(root):
@@ -90,6 +96,24 @@ def steps(app):
     key("Tab")
     key("ctrl+a")
     subprocess.run(["xdotool", "type", "--delay", "50", "10,000"], check=True)
+    deadline = time.monotonic() + READY_SECONDS
+    GLib.timeout_add(200, lambda: wait_for_last_event(app, deadline))
+
+
+def wait_for_last_event(app, deadline):
+    # The steps end with the whole rate typed and its note described.
+    rate = [n for n in descendants(app)
+            if n.getRole() == pyatspi.ROLE_TEXT and n.name == "Average SK/XP per hour"]
+    described = any(kind == "object:property-change:accessible-description"
+                    for kind, *_ in heard)
+    if described and rate and text_of(rate[0]) == "10,000":
+        GLib.timeout_add(500, lambda: finish(app) and False)
+        return False
+    if time.monotonic() > deadline:
+        failures.append(f"not ready after {READY_SECONDS} s: the rate note's description event")
+        finish(app)
+        return False
+    return True
 
 
 def finish(app):
@@ -124,7 +148,6 @@ def main():
         listen, "object:state-changed:focused", "object:state-changed:showing",
         "object:property-change:accessible-name", "object:property-change:accessible-description")
     GLib.timeout_add(500, lambda: steps(app) and False)
-    GLib.timeout_add(4000, lambda: finish(app) and False)
     pyatspi.Registry.start()
     for failure in failures:
         print("atspi_client:", failure)

@@ -3,19 +3,20 @@
 # carries its icon at task-bar sizes, and its frame follows it as it grows for the warning and
 # shrinks back. Usage: x11_window_manager.sh DESKTOP_FILE (the program running on $DISPLAY)
 set -u
+source "$(dirname "$0")/../../scripts/lib/readiness.sh"
 desktop_file=$1
 failed=0
 fail() { echo "x11_window_manager: $*"; failed=1; }
 
 window=
-for _ in $(seq 50); do
+find_window() {
     for candidate in $(xdotool search --onlyvisible --name '^Ranktally$' 2>/dev/null); do
         xprop -id "$candidate" WM_CLASS | grep -q '"' && window=$candidate
     done
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "x11_window_manager: no window"; exit 1; }
+    [ -n "$window" ]
+}
+wait_until 120 "the window, shown and with its class" find_window ||
+    { echo "x11_window_manager: no window"; exit 1; }
 
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "\(.*\)", "\(.*\)"/\2/p')
 expected=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
@@ -43,12 +44,14 @@ compact=$(height "$window")
 
 xdotool windowactivate --sync "$window"
 xdotool key --clearmodifiers Down Tab Tab Tab Tab End
-sleep 0.5
+grown() { [ "$(height "$window")" -gt "$compact" ]; }
+wait_until 60 "the window, grown for the warning" grown
 grown=$(height "$window")
 [ "$grown" -gt "$compact" ] || fail "the window did not grow for the warning ($compact, then $grown)"
 [ $(($(height "$frame") - grown)) -eq "$border" ] || fail "the frame did not follow the growth"
 xdotool key --clearmodifiers Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up
-sleep 0.5
+compact_again() { [ "$(height "$window")" -eq "$compact" ]; }
+wait_until 60 "the window, shrunk back" compact_again
 [ "$(height "$window")" -eq "$compact" ] || fail "the window did not shrink back to $compact"
 [ $(($(height "$frame") - compact)) -eq "$border" ] || fail "the frame did not follow the shrink"
 echo "x11_window_manager: $([ $failed -eq 0 ] && echo 0 || echo 1) failed"

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "calculator.h"
 #include "form_design.h"
 
 namespace ranktally {
@@ -33,36 +35,64 @@ INSTANTIATE_TEST_SUITE_P(Table, ToPixelsTest,
                              ToPixelsRow{"twice_the_design", 2.0 / 15, 3330, 444}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TwipsScale, NeighboursStillTouch) {
-    const TwipsScale scale(1.37 / 15);
-    const PixelRect left = scale.ToPixels(TwipsRect{0, 0, 1869, 221});
-    const PixelRect right = scale.ToPixels(TwipsRect{1869, 0, 1417, 221});
-    EXPECT_EQ(left.left + left.width, right.left);
+// Controls that touch in the design still touch in pixels, across and down, at any factor.
+TEST(TwipsScale, DesignNeighboursStillTouch) {
+    int pairs = 0;
+    for (const double factor : {1.0, 1.13, 1.37, 1.5, 2.25}) {
+        const TwipsScale scale(factor / 15);
+        for (const ControlDesign& a : kForm1Controls) {
+            for (const ControlDesign& b : kForm1Controls) {
+                const PixelRect first = scale.ToPixels(a.rect);
+                const PixelRect second = scale.ToPixels(b.rect);
+                if (a.rect.left + a.rect.width == b.rect.left) {
+                    ++pairs;
+                    EXPECT_EQ(first.left + first.width, second.left) << a.name << b.name << factor;
+                }
+                if (a.rect.top + a.rect.height == b.rect.top) {
+                    ++pairs;
+                    EXPECT_EQ(first.top + first.height, second.top) << a.name << b.name << factor;
+                }
+            }
+        }
+    }
+    EXPECT_GE(pairs, 10);
 }
 
-// A font whose texts need a fixed number of pixels a character; wrapped texts need lines of
-// the width they are given.
+TEST(Form1Design, ClientHeightWithinTheOuterHeight) {
+    EXPECT_EQ(ClientHeightTwips(kCompactHeightTwips), kDesignedClientHeightTwips);
+    EXPECT_EQ(ClientHeightTwips(kExpandedHeightTwips), 3425);
+}
+
+// A font whose texts need a fixed number of pixels a character (an '8' twice as many), and whose
+// wrapped lines are `lineHeight` high.
 class FakeMeasure : public TextMeasure {
 public:
-    explicit FakeMeasure(int pixelsPerCharacter) : perCharacter_(pixelsPerCharacter) {}
+    explicit FakeMeasure(int pixelsPerCharacter, int lineHeight = 0)
+        : perCharacter_(pixelsPerCharacter),
+          lineHeight_(lineHeight > 0 ? lineHeight : 2 * pixelsPerCharacter) {}
 
-    PixelSize Needed(const ControlDesign& control) const override {
-        return {perCharacter_ * static_cast<int>(control.text.size()), 2 * perCharacter_};
+    int FigureWidth(std::string_view figure) const override {
+        return perCharacter_ *
+               static_cast<int>(figure.size() + std::count(figure.begin(), figure.end(), '8'));
     }
-    int HeightForWidth(const ControlDesign& control, int width) const override {
+    PixelSize Needed(const ControlDesign&, std::string_view text) const override {
+        return {perCharacter_ * static_cast<int>(text.size()), 2 * perCharacter_};
+    }
+    int HeightForWidth(const ControlDesign&, std::string_view text, int width) const override {
         const int perLine = std::max(1, width / perCharacter_);
-        const int lines = (static_cast<int>(control.text.size()) + perLine - 1) / perLine;
-        return lines * 2 * perCharacter_;
+        const int lines = (static_cast<int>(text.size()) + perLine - 1) / perLine;
+        return lines * lineHeight_;
     }
 
 private:
     int perCharacter_;
+    int lineHeight_;
 };
 
 TEST(TwipsScale, DesignFactorWhenEverythingFits) {
     const std::vector<ControlDesign> controls = {
         {"caption", ControlKind::Caption, {0, 0, 3000, 3000}, "x"}};
-    EXPECT_EQ(TwipsScale::Fitting(controls, FakeMeasure(1)).PixelsPerTwip(), 1.0 / 15);
+    EXPECT_EQ(TwipsScale::Fitting(controls, FakeMeasure(1), ".").PixelsPerTwip(), 1.0 / 15);
 }
 
 // The smallest factor at which everything fits: a step smaller, something would not.
@@ -80,18 +110,29 @@ TEST_P(GrowTest, GrowsJustEnoughForLongTexts) {
         {"long", GetParam().kind, {0, 0, 1000, 300}, text},
         {"short", ControlKind::Caption, {0, 300, 1000, 300}, "x"}};
     const FakeMeasure measure(GetParam().pixelsPerCharacter);
-    const TwipsScale scale = TwipsScale::Fitting(controls, measure);
+    const TwipsScale scale = TwipsScale::Fitting(controls, measure, ".");
     EXPECT_GT(scale.PixelsPerTwip(), 1.0 / 15);
-    EXPECT_TRUE(scale.Fits(controls[0], measure) && scale.Fits(controls[1], measure));
-    const TwipsScale smaller(scale.PixelsPerTwip() / 1.02);
-    EXPECT_FALSE(smaller.Fits(controls[0], measure) && smaller.Fits(controls[1], measure));
+    EXPECT_TRUE(scale.FitsAll(controls, measure, "."));
+    EXPECT_FALSE(TwipsScale(scale.PixelsPerTwip() / 1.02).FitsAll(controls, measure, "."));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GrowTest,
                          testing::Values(GrowRow{"single_line_caption", ControlKind::Caption, 7},
-                                         GrowRow{"wrapped_warning", ControlKind::Warning, 9},
+                                         GrowRow{"wrapped_credit", ControlKind::Credit, 9},
                                          GrowRow{"large_font", ControlKind::Caption, 20}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A font of tall lines: only the warning's message, which is not shown when the window opens,
+// needs more room than the design gives.
+TEST(TwipsScale, GrowsForTheWarningMessage) {
+    const FakeMeasure measure(1, 80);
+    std::vector<ControlDesign> controls = {DesignOf("Label8"), DesignOf("SKTextBox")};
+    EXPECT_EQ(TwipsScale::Fitting(controls, measure, ".").PixelsPerTwip(), 1.0 / 15);
+    controls.push_back(DesignOf("WarningLabel"));
+    const TwipsScale scale = TwipsScale::Fitting(controls, measure, ".");
+    EXPECT_GT(scale.PixelsPerTwip(), 1.0 / 15);
+    EXPECT_TRUE(scale.FitsAll(controls, measure, "."));
+}
 
 // The design itself: every control in the client area, no two overlapping, every tab stop a
 // control of the design.
@@ -110,11 +151,17 @@ TEST(Form1Design, ControlsLieInsideAndApart) {
     for (const std::string_view name : kTabOrder) {
         EXPECT_EQ(DesignOf(name).name, name);
     }
+    EXPECT_THROW(DesignOf("Label9"), std::out_of_range);
 }
 
-TEST(Form1Design, WidestFiguresUseTheSeparator) {
-    EXPECT_EQ(WidestFigures('8', ",")[0], "-0,000888888888888888");
-    EXPECT_EQ(WidestFigures('8', ".")[1], "-8.88888888888888E-888");
+// What each kind of control is measured with.
+TEST(Form1Design, MeasuredTexts) {
+    EXPECT_EQ(MeasuredText(DesignOf("TargetLevelCombo"), "-1"), "220");
+    EXPECT_EQ(MeasuredText(DesignOf("HourPlayCombo"), "-1"), "24");
+    EXPECT_EQ(MeasuredText(DesignOf("DaysNeededTextBox"), "-1"), "-1");
+    EXPECT_EQ(MeasuredText(DesignOf("WarningLabel"), "-1"), kWarningMessage);
+    EXPECT_EQ(MeasuredText(DesignOf("Label6"), "-1"), "Hours played per day:");
+    EXPECT_EQ(WidestFigure(FakeMeasure(1), ","), "-8,88888888888888E-888");
 }
 
 }  // namespace

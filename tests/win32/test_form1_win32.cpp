@@ -5,10 +5,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "climbs.h"
 #include "wide_text.h"
 
 namespace ranktally {
@@ -22,6 +22,11 @@ protected:
         const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        Open();
+    }
+
+    void Open() {
+        form_.reset();
         form_ = std::make_unique<Form1>(GetModuleHandleW(nullptr));
         form_->Show(SW_SHOWNORMAL);
         Pump();
@@ -78,7 +83,7 @@ protected:
 
     SIZE ClientSize() const {
         RECT client{};
-        GetClientRect(form_->Handle(), &client);
+        GetClientRect(form_->Window(), &client);
         return {client.right, client.bottom};
     }
 
@@ -88,7 +93,7 @@ protected:
 TEST_F(Form1Win32, StartUp) {
     EXPECT_EQ(Narrow([&] {
                   wchar_t title[32];
-                  GetWindowTextW(form_->Handle(), title, 32);
+                  GetWindowTextW(form_->Window(), title, 32);
                   return std::wstring(title);
               }()),
               "Ranktally");
@@ -99,28 +104,30 @@ TEST_F(Form1Win32, StartUp) {
     EXPECT_EQ(SendMessageW(form_->Control("HourPlayCombo"), CB_GETCOUNT, 0, 0), 24);
     EXPECT_EQ(Shown("HourPlayCombo"), "1");
     EXPECT_EQ(Shown("SKTextBox"), "10000");
+    // The results read as part of the window face; the rate box, which takes typing, does not.
+    const auto middleRight = [&](const char* name) {
+        HWND box = form_->Control(name);
+        RECT client{};
+        GetClientRect(box, &client);
+        HDC dc = GetDC(box);
+        const COLORREF color = GetPixel(dc, client.right - 4, client.bottom / 2);
+        ReleaseDC(box, dc);
+        return color;
+    };
     for (const char* name : {"SKNeededTextBox", "HoursNeededTextBox", "DaysNeededTextBox"}) {
         EXPECT_EQ(Shown(name), "0");
         EXPECT_TRUE(GetWindowLongW(form_->Control(name), GWL_STYLE) & ES_READONLY);
+        EXPECT_EQ(middleRight(name), GetSysColor(COLOR_BTNFACE)) << name;
     }
+    EXPECT_NE(middleRight("SKTextBox"), GetSysColor(COLOR_BTNFACE));
     EXPECT_FALSE(IsWindowVisible(form_->Control("WarningLabel")));
     EXPECT_EQ(GetFocus(), form_->Control("CurrentLevelCombo"));
-    const LONG style = GetWindowLongW(form_->Handle(), GWL_STYLE);
+    const LONG style = GetWindowLongW(form_->Window(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ(SendMessageW(form_->Control("SKTextBox"), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
 }
 
-struct Climb {
-    const char* name;
-    const char* current;
-    const char* target;
-    const char* hours;
-    const char* rate;
-    const char* points;
-    const char* hoursNeeded;
-    const char* daysNeeded;
-    bool warning;
-};
+using testing_data::Climb;
 
 class Climbs : public Form1Win32, public testing::WithParamInterface<Climb> {};
 
@@ -136,25 +143,15 @@ TEST_P(Climbs, ShowTheFigures) {
     EXPECT_EQ(Shown("WarningLabel"), climb.warning ? std::string(kWarningMessage) : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Climbs,
-    testing::Values(
-        // Climbs through XP levels only, and the one that crosses into SK levels.
-        Climb{"whole_climb", "1", "220", "24", "10000", "2076261991", "207626.1991",
-              "8651.09162916667", true},
-        Climb{"up_to_200", "150", "200", "8", "50000", "1763166200", "35263.324", "4407.9155",
-              false},
-        Climb{"last_xp_level", "199", "200", "3", "3000", "73393900", "24464.6333333333",
-              "8154.87777777778", false},
-        // Nothing to climb.
-        Climb{"downward", "10", "5", "1", "10000", "0", "0", "0", false},
-        // Rates a user may type, the mended faults among them.
-        Climb{"spaced_digits", "1", "2", "1", "1 0 000", "1450", "0.145", "0.145", false},
-        Climb{"negative", "1", "2", "1", "-10000", "1450", "-0.145", "-0.145", false},
-        Climb{"no_digits", "1", "2", "1", "fast", "1450", "Unlimited", "Unlimited", false},
-        Climb{"overflowing", "1", "220", "1", "1e400", "2076261991", "Overflow", "Overflow", true},
-        Climb{"tiny", "1", "220", "1", "1e-320", "2076261991", "Overflow", "Overflow", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+std::vector<Climb> WindowClimbs() {
+    std::vector<Climb> rows;
+    std::copy_if(testing_data::kClimbs.begin(), testing_data::kClimbs.end(),
+                 std::back_inserter(rows), [](const Climb& climb) { return climb.inWindows; });
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Climbs, testing::ValuesIn(WindowClimbs()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 int alerts = 0;
 
@@ -164,6 +161,8 @@ void CALLBACK CountAlert(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
 
 TEST_F(Form1Win32, WarningGrowsAndShrinksTheWindow) {
     const SIZE compact = ClientSize();
+    // The designed client area, 3330 by 2400 twips, to a pixel.
+    EXPECT_LE(std::abs(compact.cy * 3330 - compact.cx * 2400), 3330 + 2400);
     alerts = 0;
     HWINEVENTHOOK hook =
         SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, CountAlert,
@@ -181,7 +180,7 @@ TEST_F(Form1Win32, WarningGrowsAndShrinksTheWindow) {
     EXPECT_TRUE(IsWindowVisible(warning));
     RECT label{};
     GetWindowRect(warning, &label);
-    MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&label), 2);
+    MapWindowPoints(nullptr, form_->Window(), reinterpret_cast<POINT*>(&label), 2);
     EXPECT_LE(label.bottom, expanded.cy);
     Pick("TargetLevelCombo", "200");
     EXPECT_EQ(ClientSize().cy, compact.cy);
@@ -208,7 +207,7 @@ TEST_F(Form1Win32, LongPaste) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (digits.size() + 1) * sizeof(wchar_t));
     std::copy_n(digits.c_str(), digits.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
     GlobalUnlock(memory);
-    ASSERT_TRUE(OpenClipboard(form_->Handle()));
+    ASSERT_TRUE(OpenClipboard(form_->Window()));
     EmptyClipboard();
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
@@ -266,19 +265,37 @@ INSTANTIATE_TEST_SUITE_P(Table, RateReadings,
                                          Reading{"spaced", " 1 0 0 0 0 ", "0.145", false, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The decimal separator of the user's locale (Wine follows LC_ALL), which the test is told.
-TEST_F(Form1Win32, LocaleDecimalSeparator) {
-    const char* expected = std::getenv("RANKTALLY_EXPECT_DECIMAL");
-    const std::string separator = expected != nullptr ? expected : ".";
+// The decimal separator of the user's regional format, set as a user sets it, before the window
+// opens.
+class LocaleDecimalSeparator : public Form1Win32, public testing::WithParamInterface<const char*> {
+protected:
+    void TearDown() override {
+        form_.reset();
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before_);
+    }
+    wchar_t before_[8] = L".";
+};
+
+TEST_P(LocaleDecimalSeparator, ShowsTheFiguresInIt) {
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before_, 8);
+    ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, Wide(GetParam()).c_str()));
+    Open();
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "2");
-    EXPECT_EQ(Shown("HoursNeededTextBox"), "0" + separator + "145");
+    std::string expected("0");
+    expected.append(GetParam()).append("145");
+    EXPECT_EQ(Shown("HoursNeededTextBox"), expected);
     // A comma typed into the rate still ends the number, and the box says so.
     TypeRate("2,5");
     EXPECT_EQ(Shown("HoursNeededTextBox"), "725");
     HWND marker = GetWindow(form_->Control("SKTextBox"), GW_CHILD);
     EXPECT_TRUE(marker != nullptr && IsWindowVisible(marker));
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, LocaleDecimalSeparator, testing::Values(".", ","),
+                         [](const auto& info) {
+                             return std::string(info.param[0] == ',' ? "comma" : "period");
+                         });
 
 // The user changes the decimal separator in the settings while the window is open.
 TEST_F(Form1Win32, FollowsALocaleChange) {
@@ -288,7 +305,7 @@ TEST_F(Form1Win32, FollowsALocaleChange) {
     ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, other));
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "2");
-    SendMessageW(form_->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+    SendMessageW(form_->Window(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
     const std::string shown = Shown("HoursNeededTextBox");
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before);
     std::string expected("0");
@@ -305,7 +322,7 @@ TEST_F(Form1Win32, KeyboardVisitsTheDesignedTabOrder) {
                 visited.emplace_back(design.name);
             }
         }
-        control = GetNextDlgTabItem(form_->Handle(), control, FALSE);
+        control = GetNextDlgTabItem(form_->Window(), control, FALSE);
     }
     std::vector<std::string> expected(kTabOrder.begin(), kTabOrder.end());
     expected.push_back(expected.front());
@@ -317,15 +334,15 @@ class AtDpi : public Form1Win32, public testing::WithParamInterface<UINT> {};
 
 TEST_P(AtDpi, NothingIsCutNorOverlaps) {
     RECT suggested{};
-    GetWindowRect(form_->Handle(), &suggested);
-    SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(GetParam(), GetParam()),
+    GetWindowRect(form_->Window(), &suggested);
+    SendMessageW(form_->Window(), WM_DPICHANGED, MAKEWPARAM(GetParam(), GetParam()),
                  reinterpret_cast<LPARAM>(&suggested));
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "220");
     TypeRate("-3e305");
     Pick("HourPlayCombo", "7");
 
-    HWND window = form_->Handle();
+    HWND window = form_->Window();
     const SIZE client = ClientSize();
     std::vector<std::pair<std::string_view, RECT>> placed;
     for (const ControlDesign& design : kForm1Controls) {
