@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "accessible_controls.h"
 #include "entry_list_view.h"
 #include "qt_text_measure.h"
@@ -136,6 +138,7 @@ void Form1::CreateControls() {
     Caption(Label3, HoursNeededTextBox);
     Caption(Label2, DaysNeededTextBox);
     PaintResultBoxes();
+    SKTextBox->installEventFilter(this);
 
     QWidget* previous = nullptr;
     for (const std::string_view name : ranktally::kTabOrder) {
@@ -189,6 +192,8 @@ std::string Form1::DecimalSeparator() const {
 
 void Form1::ShowRateNote(std::string_view note) {
     const QString text = ToQString(note);
+    SKTextBox->setToolTip(text);
+    SKTextBox->setAccessibleDescription(text);
     // Made on first need, so that a start-up with a plain rate loads no icon.
     if (!note.empty() && rateMarker_ == nullptr) {
         rateMarker_ = new ranktally::NoticeLabel(SKTextBox);
@@ -199,11 +204,60 @@ void Form1::ShowRateNote(std::string_view note) {
         // changed description in a form Orca cannot read.
         rateMarker_->setAccessibleName(text);
         rateMarker_->setToolTip(text);
+        // A screen reader speaks a notice as it shows, not as its name changes: a changed note
+        // shows anew.
+        rateMarker_->hide();
         rateMarker_->setVisible(!note.empty());
         PlaceRateMarker();
     }
-    SKTextBox->setToolTip(text);
-    SKTextBox->setAccessibleDescription(text);
+}
+
+void Form1::PlaceNoteBalloon() {
+    // A keyboard user sees no tooltip: while the rate box has the focus, the note stands in a
+    // balloon just under the marker, reaching out of the window rather than over the figures.
+    const bool wanted = SKTextBox->hasFocus() && !SKTextBox->toolTip().isEmpty();
+    if (!wanted) {
+        if (noteBalloon_ != nullptr) {
+            noteBalloon_->hide();
+        }
+        return;
+    }
+    if (noteBalloon_ == nullptr) {
+        noteBalloon_ = new QLabel(this, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
+        noteBalloon_->setObjectName(QStringLiteral("RateNoteBalloon"));
+        noteBalloon_->setAttribute(Qt::WA_ShowWithoutActivating);
+        noteBalloon_->setForegroundRole(QPalette::ToolTipText);
+        noteBalloon_->setBackgroundRole(QPalette::ToolTipBase);
+        noteBalloon_->setAutoFillBackground(true);
+        noteBalloon_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        noteBalloon_->setMargin(style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth));
+        noteBalloon_->setWordWrap(true);
+        // The box's description and the marker's notice already speak the note.
+        noteBalloon_->setAccessibleName(QStringLiteral(" "));
+    }
+    noteBalloon_->setFont(SKTextBox->font());
+    noteBalloon_->setText(SKTextBox->toolTip());
+    // One line when it fits in about forty characters, wrapped to that width when it does not.
+    const int frame = 2 * (noteBalloon_->margin() + noteBalloon_->frameWidth());
+    const int width = std::min(noteBalloon_->fontMetrics().horizontalAdvance(noteBalloon_->text()),
+                               noteBalloon_->fontMetrics().averageCharWidth() * 40) +
+                      frame;
+    noteBalloon_->resize(width, noteBalloon_->heightForWidth(width));
+    noteBalloon_->move(SKTextBox->mapToGlobal(QPoint(rateMarker_->x(), SKTextBox->height())));
+    noteBalloon_->show();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SKTextBox &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        PlaceNoteBalloon();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    PlaceNoteBalloon();
+    QWidget::moveEvent(event);
 }
 
 void Form1::BoundRateUndoHistory() {
@@ -262,6 +316,7 @@ void Form1::PlaceRateMarker() {
     const int gap = (SKTextBox->height() - size) / 2;
     rateMarker_->setGeometry(SKTextBox->width() - size - gap, gap, size, size);
     SKTextBox->setTextMargins(0, 0, rateMarker_->isVisibleTo(SKTextBox) ? size + gap : 0, 0);
+    PlaceNoteBalloon();
 }
 
 void Form1::KeepNormalState(Qt::WindowState state) {

@@ -30,6 +30,8 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -40,6 +42,7 @@ private:
     void SKTextBox_Change();
     void BoundRateUndoHistory();
     void PlaceRateMarker();
+    void PlaceNoteBalloon();
     void KeepNormalState(Qt::WindowState state);
     QSize DesignedSize() const;
     std::string DecimalSeparator() const;
@@ -64,6 +67,7 @@ private:
     QLineEdit* DaysNeededTextBox;
     QLabel* WarningLabel;
     QLabel* rateMarker_ = nullptr;
+    QLabel* noteBalloon_ = nullptr;
 
     ranktally::TwipsScale scale_;
     int outerHeightTwips_ = ranktally::kCompactHeightTwips;

@@ -160,32 +160,47 @@ void Form1::SKTextBox_Change() {
     handlers_.RateChanged();
 }
 
+HWND Form1::MakeTooltip(DWORD style, UINT flags, UINT_PTR id) const {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | style, 0, 0, 0, 0,
+                                   window_, nullptr, instance, nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = flags;
+    tool.hwnd = window_;
+    tool.uId = id;
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return tooltip;
+}
+
+void Form1::SetTooltipText(HWND tooltip, UINT_PTR id) const {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = id;
+    tool.lpszText = const_cast<wchar_t*>(rateNote_.c_str());
+    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Form1::ShowRateNote(std::string_view note) {
     HWND box = Control("SKTextBox");
-    const std::wstring text = Wide(note);
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    rateNote_ = Wide(note);
+    const auto boxId = reinterpret_cast<UINT_PTR>(box);
     if (!note.empty() && rateMarker_ == nullptr) {
+        const auto instance =
+            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
         rateMarker_ =
             CreateWindowExW(0, WC_STATICW, nullptr, WS_CHILD | SS_ICON | SS_REALSIZECONTROL, 0, 0,
                             0, 0, box, nullptr, instance, nullptr);
-        rateTip_ =
-            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
-                            0, 0, window_, nullptr, instance, nullptr);
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(box);
-        tool.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(rateTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        // The box colours its marker, so that the icon stands on the box's own white.
+        SetWindowSubclass(box, RateBoxProcedure, 0, 0);
+        rateTip_ = MakeTooltip(0, TTF_IDISHWND | TTF_SUBCLASS, boxId);
+        noteBalloon_ = MakeTooltip(TTS_BALLOON, TTF_TRACK | TTF_ABSOLUTE, 0);
     }
     if (rateMarker_ != nullptr) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(box);
-        tool.lpszText = const_cast<wchar_t*>(text.c_str());
-        SendMessageW(rateTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SetTooltipText(rateTip_, boxId);
         SendMessageW(rateTip_, TTM_ACTIVATE, !note.empty(), 0);
         ShowWindow(rateMarker_, note.empty() ? SW_HIDE : SW_SHOWNA);
         PlaceRateMarker();
@@ -195,7 +210,7 @@ void Form1::ShowRateNote(std::string_view note) {
                                    IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
         if (!note.empty()) {
             services->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                     PROPID_ACC_DESCRIPTION, text.c_str());
+                                     PROPID_ACC_DESCRIPTION, rateNote_.c_str());
         } else {
             MSAAPROPID description = PROPID_ACC_DESCRIPTION;
             services->ClearHwndProps(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
@@ -224,6 +239,44 @@ void Form1::PlaceRateMarker() {
                TRUE);
     const bool shown = IsWindowVisible(rateMarker_) != FALSE;
     SendMessageW(box, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, shown ? size + 2 * gap : 0));
+    PlaceNoteBalloon();
+}
+
+void Form1::PlaceNoteBalloon() {
+    if (noteBalloon_ == nullptr) {
+        return;
+    }
+    // A keyboard user sees no tooltip: while the rate box has the focus, the note stands in a
+    // balloon pointing at the marker, as Windows tells of a box's input.
+    HWND box = Control("SKTextBox");
+    if (GetFocus() != box || rateNote_.empty()) {
+        SendMessageW(noteBalloon_, TTM_TRACKACTIVATE, FALSE, 0);
+        return;
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    SetTooltipText(noteBalloon_, 0);
+    SendMessageW(noteBalloon_, TTM_SETMAXTIPWIDTH, 0,
+                 MulDiv(260, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
+    RECT marker{};
+    GetWindowRect(rateMarker_, &marker);
+    SendMessageW(noteBalloon_, TTM_TRACKPOSITION, 0,
+                 MAKELPARAM((marker.left + marker.right) / 2, marker.bottom));
+    SendMessageW(noteBalloon_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+LRESULT CALLBACK Form1::RateBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR) {
+    if (message == WM_CTLCOLORSTATIC) {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(box, RateBoxProcedure, 0);
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
 }
 
 std::string Form1::InputText(Input input) const {
@@ -317,6 +370,10 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 case MAKELONG(IdOf("SKTextBox"), EN_CHANGE):
                     SKTextBox_Change();
                     break;
+                case MAKELONG(IdOf("SKTextBox"), EN_SETFOCUS):
+                case MAKELONG(IdOf("SKTextBox"), EN_KILLFOCUS):
+                    PlaceNoteBalloon();
+                    break;
                 default:
                     break;
             }
@@ -328,6 +385,9 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
+        case WM_MOVE:
+            PlaceNoteBalloon();
+            return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,

@@ -37,6 +37,8 @@ public:
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
+    static LRESULT CALLBACK RateBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
@@ -48,6 +50,9 @@ private:
 
     void UseFontFor(UINT dpi);
     void PlaceRateMarker();
+    void PlaceNoteBalloon();
+    HWND MakeTooltip(DWORD style, UINT flags, UINT_PTR id) const;
+    void SetTooltipText(HWND tooltip, UINT_PTR id) const;
 
     HWND window_ = nullptr;
     std::array<HWND, kForm1Controls.size()> controls_{};
@@ -55,9 +60,12 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     TwipsScale scale_;
     int outerHeightTwips_ = kCompactHeightTwips;
-    // How the rate box read its text: the marker and its tooltip, made on first need.
+    // How the rate box read its text: the marker, its tooltip and the balloon shown while the box
+    // has the focus, made on first need.
+    std::wstring rateNote_;
     HWND rateMarker_ = nullptr;
     HWND rateTip_ = nullptr;
+    HWND noteBalloon_ = nullptr;
     FormHandlers handlers_;
 };
 

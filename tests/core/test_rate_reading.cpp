@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "numeric_text.h"
-
 namespace ranktally {
 namespace {
 
@@ -25,8 +23,6 @@ TEST_P(RateReadingNoteTest, SaysHowTheRateWasRead) {
     } else {
         EXPECT_EQ(note.value_or("(none)"), GetParam().note);
     }
-    // The reading behind the note is the one the figures come from.
-    EXPECT_EQ(ReadNumber(GetParam().text).number.value, ParseNumber(GetParam().text).value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,7 +44,21 @@ INSTANTIATE_TEST_SUITE_P(
         // The value in the user's decimal separator, though a typed comma still ends it.
         NoteCase{"GermanComma", "2,5", ",", "Read as 2: everything from \",\" on is ignored."},
         NoteCase{"GermanFraction", "2.5x", ",",
-                 "Read as 2,5: everything from \"x\" on is ignored."},
+                 "Read as 2,5: \".\" is read as the decimal point; everything from \"x\" on is "
+                 "ignored."},
+        // A period where the user's separator is a comma: a grouping mark to the user.
+        NoteCase{"GermanGrouping", "10.000", ",",
+                 "Read as 10: \".\" is read as the decimal point."},
+        NoteCase{"GermanMillion", "1.000.000", ",",
+                 "Read as 1: \".\" is read as the decimal point; everything from \".\" on is "
+                 "ignored."},
+        NoteCase{"GermanFractionWhole", "10.5", ",",
+                 "Read as 10,5: \".\" is read as the decimal point."},
+        NoteCase{"PeriodLocaleFraction", "10.5", ".", nullptr},
+        // A negative rate, the only reading that gives negative times.
+        NoteCase{"Negative", "-5000", ".",
+                 "Read as -5000: a negative rate gives negative hours and days."},
+        NoteCase{"NegativeZero", "-0", ".", nullptr}, NoteCase{"Plus", "+5000", ".", nullptr},
         // Wholly a number, or nothing at all: no note.
         NoteCase{"Plain", "10000", ".", nullptr}, NoteCase{"Exponent", "1e4", ".", nullptr},
         NoteCase{"Hex", "&H2710", ".", nullptr}, NoteCase{"Spaced", " 1 0 0 0 0 ", ".", nullptr},

@@ -25,12 +25,51 @@ protected:
         Open();
     }
 
+    void TearDown() override {
+        form_.reset();
+        if (!separatorBefore_.empty()) {
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separatorBefore_.c_str());
+        }
+    }
+
     void Open() {
         form_.reset();
         form_ = std::make_unique<Form1>(GetModuleHandleW(nullptr));
         form_->Show(SW_SHOWNORMAL);
         Pump();
     }
+
+    // Sets the decimal separator of the user's regional format, as a user would, and opens the
+    // window anew under it.
+    void UseSeparator(const char* separator) {
+        wchar_t before[8] = L".";
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before, 8);
+        if (separatorBefore_.empty()) {
+            separatorBefore_ = before;
+        }
+        ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, Wide(separator).c_str()));
+        Open();
+    }
+
+    // The balloon that shows the rate note while the box has the focus, if it is shown.
+    HWND ShownBalloon() const {
+        HWND found = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM result) {
+                wchar_t name[32] = L"";
+                GetClassNameW(window, name, 32);
+                if (std::wstring_view(name) == TOOLTIPS_CLASSW && IsWindowVisible(window) &&
+                    (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON)) {
+                    *reinterpret_cast<HWND*>(result) = window;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+
+    std::wstring separatorBefore_;
 
     static void Pump() {
         MSG message;
@@ -227,6 +266,7 @@ void CALLBACK CountDescription(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DW
 
 struct Reading {
     const char* name;
+    const char* separator;
     const char* rate;
     const char* hoursNeeded;
     bool marked;
@@ -238,6 +278,7 @@ class RateReadings : public Form1Win32, public testing::WithParamInterface<Readi
 // Typed as people write numbers: the figures stay as read, and the box says how, once; a text on
 // its way to a number ("1e" of "1e4") is told and untold.
 TEST_P(RateReadings, BoxSaysHowItRead) {
+    UseSeparator(GetParam().separator);
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "2");
     TypeRate("");
@@ -254,32 +295,49 @@ TEST_P(RateReadings, BoxSaysHowItRead) {
     EXPECT_EQ(marker != nullptr && IsWindowVisible(marker), GetParam().marked);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RateReadings,
-                         testing::Values(Reading{"grouping_comma", "10,000", "145", true, 1},
-                                         Reading{"suffix", "10k", "145", true, 1},
-                                         Reading{"letter_o", "1O000", "1450", true, 1},
-                                         Reading{"no_digits", "abc", "Unlimited", true, 1},
-                                         Reading{"plain", "10000", "0.145", false, 0},
-                                         Reading{"exponent", "1e4", "0.145", false, 2},
-                                         Reading{"hexadecimal", "&H2710", "0.145", false, 2},
-                                         Reading{"spaced", " 1 0 0 0 0 ", "0.145", false, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, RateReadings,
+    testing::Values(Reading{"grouping_comma", ".", "10,000", "145", true, 1},
+                    Reading{"german_grouping_period", ",", "10.000", "145", true, 1},
+                    // "-" reads as nothing, then each digit changes the value read.
+                    Reading{"negative", ".", "-5000", "-0.29", true, 5},
+                    Reading{"plain", ".", "10000", "0.145", false, 0},
+                    Reading{"exponent", ".", "1e4", "0.145", false, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-// The decimal separator of the user's regional format, set as a user sets it, before the window
-// opens.
-class LocaleDecimalSeparator : public Form1Win32, public testing::WithParamInterface<const char*> {
-protected:
-    void TearDown() override {
-        form_.reset();
-        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before_);
-    }
-    wchar_t before_[8] = L".";
-};
+// A keyboard user sees the note in a balloon while the box has the focus; the marker stands on the
+// box's own background.
+TEST_F(Form1Win32, NoteShownByKeyboardFocus) {
+    TypeRate("10k");
+    HWND balloon = ShownBalloon();
+    ASSERT_NE(balloon, nullptr);
+    wchar_t text[128] = L"";
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = form_->Window();
+    tool.lpszText = text;
+    SendMessageW(balloon, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(Narrow(text), "Read as 10: everything from \"k\" on is ignored.");
+    HWND marker = GetWindow(form_->Control("SKTextBox"), GW_CHILD);
+    HDC dc = GetDC(marker);
+    EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_WINDOW));
+    ReleaseDC(marker, dc);
+    SetFocus(form_->Control("HourPlayCombo"));
+    Pump();
+    EXPECT_EQ(ShownBalloon(), nullptr);
+    SetFocus(form_->Control("SKTextBox"));
+    Pump();
+    EXPECT_EQ(ShownBalloon(), balloon);
+    TypeRate("10");
+    EXPECT_EQ(ShownBalloon(), nullptr);
+}
+
+// The decimal separator of the user's regional format, set before the window opens.
+class LocaleDecimalSeparator : public Form1Win32,
+                               public testing::WithParamInterface<const char*> {};
 
 TEST_P(LocaleDecimalSeparator, ShowsTheFiguresInIt) {
-    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before_, 8);
-    ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, Wide(GetParam()).c_str()));
-    Open();
+    UseSeparator(GetParam());
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "2");
     std::string expected("0");
