@@ -6,9 +6,66 @@
 #include <cmath>
 #include <limits>
 #include <system_error>
+#include <version>
+
+#if !defined(__cpp_lib_to_chars)
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#endif
 
 namespace ranktally {
 namespace {
+
+// A run of digits the caller has checked, read as a double: decimal (with its point and exponent)
+// or hexadecimal; out of range both where it is too large and where it is too small.
+struct CharsReading {
+    double value = 0;
+    bool outOfRange = false;
+};
+
+#if defined(__cpp_lib_to_chars)
+
+CharsReading ReadChars(std::string_view run, bool hex) {
+    double value = 0;
+    const auto result = std::from_chars(run.data(), run.data() + run.size(), value,
+                                        hex ? std::chars_format::hex : std::chars_format::general);
+    return {value, result.ec == std::errc::result_out_of_range};
+}
+
+// printf's "%.15g" in the C locale, which to_chars is defined to write.
+std::string_view WriteGeneral15(double value, char (&buffer)[64]) {
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return {buffer, static_cast<std::size_t>(result.ptr - buffer)};
+}
+
+#else
+
+// Standard libraries without the floating-point charconv (the WebAssembly build's libc++) fall
+// back on the C library, in the C locale so that the point is always the decimal mark.
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return c;
+}
+
+CharsReading ReadChars(std::string_view run, bool hex) {
+    const std::string text = (hex ? "0x" : "") + std::string(run);
+    errno = 0;
+    const double value = strtod_l(text.c_str(), nullptr, CLocale());
+    return {value, std::isinf(value) || (value == 0 && errno == ERANGE)};
+}
+
+std::string_view WriteGeneral15(double value, char (&buffer)[64]) {
+    const locale_t previous = uselocale(CLocale());
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*g", 15, value);
+    uselocale(previous);
+    return {buffer, static_cast<std::size_t>(length)};
+}
+
+#endif
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -70,14 +127,12 @@ ParsedNumber ReadHex(std::string_view digits) {
     if (digits.empty()) {
         return {};
     }
-    double value = 0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                        std::chars_format::hex);
+    const CharsReading reading = ReadChars(digits, true);
     // A run of hexadecimal digits is a whole number: out of range can only mean too large.
-    if (result.ec == std::errc::result_out_of_range) {
+    if (reading.outOfRange) {
         return Overflow(false);
     }
-    return {value, false};
+    return {reading.value, false};
 }
 
 // The power of ten of the leading nonzero digit of an unsigned decimal that is not zero, with its
@@ -142,10 +197,9 @@ ParsedNumber ReadDecimal(std::string_view text, std::size_t& used) {
     if (allZero) {
         return {negative ? -0.0 : 0.0, false};
     }
-    double value = 0;
-    const auto result =
-        std::from_chars(text.data(), text.data() + length, value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
+    const CharsReading reading = ReadChars(text.substr(0, length), false);
+    double value = reading.value;
+    if (reading.outOfRange) {
         // The reader reports both ends of the range alike; only the large end is an overflow.
         if (DecimalMagnitude(integral, fraction, exponent) >= 0) {
             return Overflow(negative);
@@ -196,15 +250,14 @@ std::string FormatGeneral(double value, std::string_view decimalSeparator) {
         return "0";  // negative zero too: "-0" means nothing to a player
     }
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const std::string_view written = WriteGeneral15(value, buffer);
     std::string text;
-    text.reserve(static_cast<std::size_t>(result.ptr - buffer) + decimalSeparator.size());
-    for (const char* c = buffer; c != result.ptr; ++c) {
-        if (*c == '.') {
+    text.reserve(written.size() + decimalSeparator.size());
+    for (const char c : written) {
+        if (c == '.') {
             text += decimalSeparator;
         } else {
-            text += (*c == 'e') ? 'E' : *c;
+            text += (c == 'e') ? 'E' : c;
         }
     }
     return text;

@@ -15,7 +15,14 @@ declare -A needs=(
     # sources, the icon's renderer and packer, and an X server for the windows.
     [windows]="cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis googletest librsvg2-bin icoutils xvfb xauth x11-utils xdotool openbox unzip fonts-dejavu-core"
     [desktop]="qt6-wayland weston openbox xvfb xauth x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi"
+    # Debian's emscripten, node to run what it builds, and the icon's renderer.
+    [web]="cmake make emscripten nodejs librsvg2-bin googletest"
+    # The browsers the page is tested in, and npm for the test tools.
+    [web-test]="chromium firefox-esr npm fonts-dejavu-core"
 )
+# Packages whose command may come from elsewhere (node's own packages bring npm): present when
+# the command is.
+declare -A commands=([nodejs]=node [npm]=npm)
 packages=()
 for task in "$@"; do
     [ -n "${needs[$task]:-}" ] || { echo "ensure-packages.sh: unknown task $task" >&2; exit 2; }
@@ -25,6 +32,9 @@ done
 
 missing=()
 for package in "${packages[@]}"; do
+    if [ -n "${commands[$package]:-}" ] && command -v "${commands[$package]}" >/dev/null; then
+        continue
+    fi
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [ "$status" = "install ok installed" ] || missing+=("$package")
 done
