@@ -1,25 +1,47 @@
 # The Windows packages, built with the program: a portable zip (the program, its licence and a
-# readme) and a per-user installer made by NSIS.
+# readme) and a per-user installer made by NSIS. Both are the same bytes from the same sources:
+# every time stored in them is SOURCE_DATE_EPOCH's, where it is set.
 find_program(MAKENSIS makensis REQUIRED)
+find_program(PNGTOPNM pngtopnm REQUIRED)
+find_program(PPMTOBMP ppmtobmp REQUIRED)
 set(portable ${CMAKE_BINARY_DIR}/portable/Ranktally)
 set(RANKTALLY_ZIP ${CMAKE_BINARY_DIR}/ranktally-${PROJECT_VERSION}-windows-x64.zip)
 set(RANKTALLY_INSTALLER ${CMAKE_BINARY_DIR}/ranktally-${PROJECT_VERSION}-setup.exe)
+# string(TIMESTAMP) takes SOURCE_DATE_EPOCH when it is set.
+string(TIMESTAMP stamp "%Y-%m-%d %H:%M:%S" UTC)
+configure_file(${PROJECT_SOURCE_DIR}/win32/README.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY)
+set(readme ${CMAKE_BINARY_DIR}/README.txt)
 add_custom_command(
     OUTPUT ${RANKTALLY_ZIP}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${portable}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ranktally> ${portable}/ranktally.exe
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${portable}/LICENSE.txt
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/win32/README.txt ${portable}/README.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${readme} ${portable}/README.txt
+    # Named one by one, so that their order is the same on every file system.
     COMMAND ${CMAKE_COMMAND} -E chdir ${portable}/.. ${CMAKE_COMMAND} -E tar cf ${RANKTALLY_ZIP}
-            --format=zip Ranktally
-    DEPENDS ranktally ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/win32/README.txt
+            --format=zip "--mtime=${stamp} UTC" Ranktally/LICENSE.txt Ranktally/README.txt
+            Ranktally/ranktally.exe
+    DEPENDS ranktally ${PROJECT_SOURCE_DIR}/LICENSE ${readme}
+    VERBATIM)
+
+# The picture on the installer's welcome and finish pages: the icon on white, 164 by 314 pixels.
+set(wizard ${CMAKE_BINARY_DIR}/wizard.bmp)
+add_custom_command(
+    OUTPUT ${wizard}
+    COMMAND ${RSVG_CONVERT} --width 128 --height 128 --page-width 164 --page-height 314
+            --left 18 --top 40 --background-color white --output ${CMAKE_BINARY_DIR}/wizard.png
+            ${RANKTALLY_ICON_SVG}
+    COMMAND sh -c "${PNGTOPNM} -mix -background=white wizard.png | ${PPMTOBMP} -bpp 24 > wizard.bmp"
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DEPENDS ${RANKTALLY_ICON_SVG}
     VERBATIM)
 add_custom_command(
     OUTPUT ${RANKTALLY_INSTALLER}
     COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DPROGRAM=$<TARGET_FILE:ranktally>
-            -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE -DICON=${RANKTALLY_ICO}
-            -DOUTFILE=${RANKTALLY_INSTALLER} ${PROJECT_SOURCE_DIR}/win32/installer.nsi
-    DEPENDS ranktally ranktally_ico ${PROJECT_SOURCE_DIR}/win32/installer.nsi
+            -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE -DREADME=${readme} -DICON=${RANKTALLY_ICO}
+            -DWIZARD=${wizard} -DOUTFILE=${RANKTALLY_INSTALLER}
+            ${PROJECT_SOURCE_DIR}/win32/installer.nsi
+    DEPENDS ranktally ranktally_ico ${wizard} ${readme} ${PROJECT_SOURCE_DIR}/win32/installer.nsi
     VERBATIM)
 add_custom_target(windows_packages ALL DEPENDS ${RANKTALLY_ZIP} ${RANKTALLY_INSTALLER})

@@ -10,13 +10,15 @@ declare -A needs=(
     [fuzz]="clang-14 libclang-rt-14-dev"
     # dpkg-shlibdeps and file for CPack; the validators; an X server to see the window.
     [package]="dpkg-dev file lintian desktop-file-utils appstream xvfb xauth x11-utils"
-    # A Wayland compositor, an X11 window manager and the accessibility bus with a client.
     # The MinGW-w64 cross compiler, Wine to run what it builds, NSIS for the installer, GoogleTest's
-    # sources, the icon's renderer and packer, and an X server for the windows.
-    [windows]="cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis googletest librsvg2-bin icoutils xvfb xauth x11-utils xdotool openbox unzip fonts-dejavu-core"
+    # sources, the icon's renderer and packers, and an X server for the windows.
+    [windows]="cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis googletest librsvg2-bin icoutils netpbm xvfb xauth x11-utils xdotool openbox unzip fonts-dejavu-core"
+    # A Wayland compositor, an X11 window manager and the accessibility bus with a client.
     [desktop]="qt6-wayland weston openbox xvfb xauth x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi"
     # Debian's emscripten, node to run what it builds, and the icon's renderer.
     [web]="cmake make emscripten nodejs librsvg2-bin googletest"
+    # What tells two builds of a release apart, when they differ.
+    [release-diff]="diffoscope-minimal"
     # The browsers the page is tested in, and npm for the test tools.
     [web-test]="chromium firefox-esr npm fonts-dejavu-core"
 )

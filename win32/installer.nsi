@@ -1,15 +1,22 @@
 ; The per-user installer: no administrator rights, a Start-menu shortcut, and an entry in Apps &
-; Features with an uninstaller. makensis -DVERSION=... -DPROGRAM=... -DLICENSE=... -DICON=...
-; -DOUTFILE=... installer.nsi
+; Features with an uninstaller. makensis -DVERSION=... -DPROGRAM=... -DLICENSE=... -DREADME=...
+; -DICON=... -DWIZARD=... -DOUTFILE=... installer.nsi
 ; The program is 64-bit, and so is its installer.
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
+; The files' own times would make every build's installer differ.
+SetDateSave off
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Ranktally"
 !include "MUI2.nsh"
+!include "FileFunc.nsh"
 
 Name "Ranktally"
+Caption "Ranktally ${VERSION} Setup"
+UninstallCaption "Ranktally ${VERSION} Uninstall"
+; Not the build machine's NSIS version.
+BrandingText "Ranktally ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Ranktally"
 Icon "${ICON}"
@@ -23,7 +30,10 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\ranktally.exe"
+!insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -36,6 +46,7 @@ Section "Ranktally"
     SetOutPath "$INSTDIR"
     File "/oname=ranktally.exe" "${PROGRAM}"
     File "/oname=LICENSE.txt" "${LICENSE}"
+    File "/oname=README.txt" "${README}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Ranktally.lnk" "$INSTDIR\ranktally.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Ranktally"
@@ -47,12 +58,15 @@ Section "Ranktally"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\Ranktally.lnk"
     Delete "$INSTDIR\ranktally.exe"
     Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
