@@ -4,6 +4,8 @@
 find_program(MAKENSIS makensis REQUIRED)
 find_program(PNGTOPNM pngtopnm REQUIRED)
 find_program(PPMTOBMP ppmtobmp REQUIRED)
+find_program(ZIP zip REQUIRED)
+find_program(TOUCH touch REQUIRED)
 set(portable ${CMAKE_BINARY_DIR}/portable/Ranktally)
 set(RANKTALLY_ZIP ${CMAKE_BINARY_DIR}/ranktally-${PROJECT_VERSION}-windows-x64.zip)
 set(RANKTALLY_INSTALLER ${CMAKE_BINARY_DIR}/ranktally-${PROJECT_VERSION}-setup.exe)
@@ -18,10 +20,13 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ranktally> ${portable}/ranktally.exe
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${portable}/LICENSE.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${readme} ${portable}/README.txt
-    # Named one by one, so that their order is the same on every file system.
-    COMMAND ${CMAKE_COMMAND} -E chdir ${portable}/.. ${CMAKE_COMMAND} -E tar cf ${RANKTALLY_ZIP}
-            --format=zip "--mtime=${stamp} UTC" Ranktally/LICENSE.txt Ranktally/README.txt
-            Ranktally/ranktally.exe
+    # Named one by one, so that their order is the same on every file system, with one time and
+    # none of the extra fields that would carry when the build read them.
+    COMMAND ${TOUCH} -d "${stamp} UTC" ${portable}/LICENSE.txt ${portable}/README.txt
+            ${portable}/ranktally.exe
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${RANKTALLY_ZIP}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${portable}/.. ${ZIP} -X -q ${RANKTALLY_ZIP}
+            Ranktally/LICENSE.txt Ranktally/README.txt Ranktally/ranktally.exe
     DEPENDS ranktally ${PROJECT_SOURCE_DIR}/LICENSE ${readme}
     VERBATIM)
 

@@ -12,7 +12,7 @@ declare -A needs=(
     [package]="dpkg-dev file lintian desktop-file-utils appstream xvfb xauth x11-utils"
     # The MinGW-w64 cross compiler, Wine to run what it builds, NSIS for the installer, GoogleTest's
     # sources, the icon's renderer and packers, and an X server for the windows.
-    [windows]="cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis googletest librsvg2-bin icoutils netpbm xvfb xauth x11-utils xdotool openbox unzip fonts-dejavu-core"
+    [windows]="cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis googletest librsvg2-bin icoutils netpbm zip xvfb xauth x11-utils xdotool openbox unzip fonts-dejavu-core"
     # A Wayland compositor, an X11 window manager and the accessibility bus with a client.
     [desktop]="qt6-wayland weston openbox xvfb xauth x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi"
     # Debian's emscripten, node to run what it builds, and the icon's renderer.
