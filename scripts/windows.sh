@@ -40,13 +40,17 @@ echo "== the installer, silently"
 installer=$(ls "$build"/ranktally-*-setup.exe)
 wine "$installer" /S
 installed=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Ranktally)
-for file in ranktally.exe LICENSE.txt uninstall.exe; do
+for file in ranktally.exe LICENSE.txt README.txt uninstall.exe; do
     [ -s "$installed/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
 shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Ranktally.lnk')
 [ -n "$shortcut" ] || { echo "no Start-menu shortcut" >&2; exit 1; }
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ranktally'
 wine reg query "$key" /v DisplayName | grep -q Ranktally || { echo "not in Apps & Features" >&2; exit 1; }
+for value in DisplayVersion Publisher EstimatedSize; do
+    wine reg query "$key" /v "$value" | grep -q "$value" ||
+        { echo "the Apps & Features entry has no $value" >&2; exit 1; }
+done
 
 wine "$installed/ranktally.exe" &
 timeout 120 xdotool search --sync --onlyvisible --name '^Ranktally$' >/dev/null ||
