@@ -15,6 +15,10 @@ constexpr wchar_t kWindowClass[] = L"RanktallyForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kFirstControlId = 100;
+// Posted to the window to take back the size it was given; see WM_SIZE.
+constexpr UINT kRestoreSize = WM_APP + 1;
+// How often in a row the window takes back its size before it leaves it to the window manager.
+constexpr int kSizeRestores = 3;
 
 constexpr int IdOf(std::string_view name) {
     return kFirstControlId + static_cast<int>(IndexOf(name));
@@ -304,7 +308,18 @@ void Form1::SetWarningCaption(std::string_view caption) {
 
 void Form1::SetOuterHeight(int twips) {
     outerHeightTwips_ = twips;
-    RECT frame{0, 0, scale_.ToPixels(kClientWidthTwips), scale_.ToPixels(ClientHeightTwips(twips))};
+    sizeRestores_ = 0;
+    ApplySize();
+}
+
+SIZE Form1::DesignedClientSize() const {
+    return {scale_.ToPixels(kClientWidthTwips),
+            scale_.ToPixels(ClientHeightTwips(outerHeightTwips_))};
+}
+
+void Form1::ApplySize() {
+    const SIZE client = DesignedClientSize();
+    RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -387,6 +402,23 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_MOVE:
             PlaceNoteBalloon();
+            return 0;
+        case WM_SIZE: {
+            // The window cannot be resized, but under Wine a window manager's late answer to an
+            // earlier size can arrive after the latest one, and would cut off the warning or
+            // leave a gap; the window takes its size back, a few times at most, so that it never
+            // fights a window manager that insists.
+            const SIZE designed = DesignedClientSize();
+            if (wParam == SIZE_RESTORED &&
+                (LOWORD(lParam) != designed.cx || HIWORD(lParam) != designed.cy) &&
+                sizeRestores_ < kSizeRestores) {
+                ++sizeRestores_;
+                PostMessageW(window_, kRestoreSize, 0, 0);
+            }
+            return 0;
+        }
+        case kRestoreSize:
+            ApplySize();
             return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);

@@ -49,6 +49,8 @@ private:
     void SKTextBox_Change();
 
     void UseFontFor(UINT dpi);
+    SIZE DesignedClientSize() const;
+    void ApplySize();
     void PlaceRateMarker();
     void PlaceNoteBalloon();
     HWND MakeTooltip(DWORD style, UINT flags, UINT_PTR id) const;
@@ -60,6 +62,7 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     TwipsScale scale_;
     int outerHeightTwips_ = kCompactHeightTwips;
+    int sizeRestores_ = 0;
     // How the rate box read its text: the marker, its tooltip and the balloon shown while the box
     // has the focus, made on first need.
     std::wstring rateNote_;
