@@ -33,6 +33,9 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD}"
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\ranktally.exe"
+; Nothing to close and no reboot: the program is installed for this user alone.
+!define MUI_WELCOMEPAGE_TEXT "Setup will install Ranktally ${VERSION} for you, with no need for \
+    administrator rights.$\r$\n$\r$\nClick Next to continue."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
