@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Times the calculator from process start to its window shown, and its peak memory, against an
-# empty Qt window built the same way (and, for reference, a window holding one label): paired
-# runs, offscreen, medians and ratios to the empty window.
+# The calculator's start-up against the toolkit's floor, the same sixteen plain Qt controls with
+# their texts and lists and nothing else: instructions to the first frame (callgrind, which counts
+# the same on a busy machine), peak memory and, for reference, wall time in paired runs, offscreen,
+# with an empty window and a one-label window beside them. Ratios are to the floor.
 # Usage: bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=${1:?usage: $0 BUILD_DIR [RUNS]}
 runs=${2:-200}
 export QT_QPA_PLATFORM=offscreen
-probes=(startup_probe startup_probe_empty startup_probe_label)
-labels=("calculator" "empty window" "one-label window")
+probes=(startup_probe startup_probe_floor startup_probe_empty startup_probe_label)
+labels=("calculator" "floor" "empty window" "one-label window")
 
 measure() {  # appends "microseconds kilobytes" to the file $2
     local start rss
@@ -29,9 +30,21 @@ for _ in $(seq "$runs"); do
     done
 done
 
+instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$build/bench/$1" 2>&1 >/dev/null |
+        sed -n 's/.*Collected : //p'
+}
+echo "instructions to the first frame (callgrind):"
+floor_instructions=$(instructions startup_probe_floor)
+for i in 0 1; do
+    count=$(instructions "${probes[$i]}")
+    awk -v l="${labels[$i]}" -v c="$count" -v f="$floor_instructions" 'BEGIN {
+        printf "%-17s %6.2fM (ratio %.3f)\n", l, c / 1e6, c / f }'
+done
+
 echo "runs: $runs of each, interleaved, offscreen; medians"
-empty_time=$(cut -d' ' -f1 "$results/startup_probe_empty" | median)
-empty_rss=$(cut -d' ' -f2 "$results/startup_probe_empty" | median)
+empty_time=$(cut -d' ' -f1 "$results/startup_probe_floor" | median)
+empty_rss=$(cut -d' ' -f2 "$results/startup_probe_floor" | median)
 for i in "${!probes[@]}"; do
     time=$(cut -d' ' -f1 "$results/${probes[$i]}" | median)
     rss=$(cut -d' ' -f2 "$results/${probes[$i]}" | median)

@@ -17,6 +17,52 @@ class Window : public QLabel {
 public:
     Window() : QLabel(QStringLiteral("Ranktally")) {}
 };
+#elif defined(RANKTALLY_FLOOR_WINDOW)
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+
+#include "form_design.h"
+// The toolkit's own cost for the calculator's sixteen controls: the same plain widgets with their
+// texts and list entries, at the design's places; nothing fitted, measured, made accessible or
+// computed.
+class Window : public QWidget {
+public:
+    Window() {
+        QStringList levels;
+        for (int entry = 1; entry <= 220; ++entry) {
+            levels.append(QString::number(entry));
+        }
+        const QStringList hours = levels.mid(0, 24);
+        for (const ranktally::ControlDesign& design : ranktally::kForm1Controls) {
+            const QString text =
+                QString::fromUtf8(design.text.data(), qsizetype(design.text.size()));
+            QWidget* control = nullptr;
+            switch (design.kind) {
+                case ranktally::ControlKind::Selector: {
+                    auto* combo = new QComboBox(this);
+                    combo->addItems(design.name == "HourPlayCombo" ? hours : levels);
+                    control = combo;
+                    break;
+                }
+                case ranktally::ControlKind::RateBox:
+                case ranktally::ControlKind::ResultBox: {
+                    auto* box = new QLineEdit(text, this);
+                    box->setReadOnly(design.kind == ranktally::ControlKind::ResultBox);
+                    control = box;
+                    break;
+                }
+                default:
+                    control = new QLabel(text, this);
+                    break;
+            }
+            control->setGeometry(design.rect.left / 15, design.rect.top / 15,
+                                 design.rect.width / 15, design.rect.height / 15);
+        }
+        setFixedSize(222, 160);
+    }
+};
 #else
 #include "form1.h"
 using Window = Form1;

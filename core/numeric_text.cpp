@@ -250,6 +250,13 @@ std::string FormatGeneral(double value, std::string_view decimalSeparator) {
         return "0";  // negative zero too: "-0" means nothing to a player
     }
     char buffer[64];
+    // A whole number below 1E+15 is written as its digits, with no separator: the common case
+    // (every list entry, every points figure) needs no general formatting.
+    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value));
+        return std::string(buffer, result.ptr);
+    }
     const std::string_view written = WriteGeneral15(value, buffer);
     std::string text;
     text.reserve(written.size() + decimalSeparator.size());

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+scripts/ensure-packages.sh release
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 git clone --quiet . "$work/first"

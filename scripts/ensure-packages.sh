@@ -17,6 +17,8 @@ declare -A needs=(
     [desktop]="qt6-wayland weston openbox xvfb xauth x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi"
     # Debian's emscripten, node to run what it builds, and the icon's renderer.
     [web]="cmake make emscripten nodejs librsvg2-bin googletest"
+    # A release is built from a clean clone.
+    [release]="git"
     # What tells two builds of a release apart, when they differ.
     [release-diff]="diffoscope-minimal"
     # The browsers the page is tested in, and npm for the test tools.

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/ensure-packages.sh build package windows web
+scripts/ensure-packages.sh release build package windows web
 root=$PWD
 out=$root/build/release-artifacts
 version=$(sed -n 's/^project(Ranktally VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

@@ -18,8 +18,8 @@
 #include <algorithm>
 
 #include "accessible_controls.h"
-#include "entry_list_view.h"
 #include "qt_text_measure.h"
+#include "selector.h"
 #include "window_icon_pixels.h"
 
 using ranktally::Input;
@@ -43,11 +43,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name) {
 }
 
 QComboBox* MakeSelector(QWidget* parent, const char* name) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new ranktally::Selector(parent);
     combo->setObjectName(QString::fromLatin1(name));
-    combo->setView(new ranktally::EntryListView(combo));
-    // The design gives the size; a size hint of its own would measure every entry.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return combo;
 }
 

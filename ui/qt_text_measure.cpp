@@ -32,12 +32,19 @@ QSize LabelSize(const QLabel& label, const QString& text, int width) {
 
 }  // namespace
 
+QtTextMeasure::QtTextMeasure(const QWidget& window)
+    : window_(window), figureMetrics_(Widget(kResultControls.front()).fontMetrics()) {}
+
 const QWidget& QtTextMeasure::Widget(std::string_view name) const {
     return *window_.findChild<const QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
 }
 
 int QtTextMeasure::FigureWidth(std::string_view figure) const {
-    return Widget(kResultControls.front()).fontMetrics().horizontalAdvance(ToQString(figure));
+    // A single character's advance comes from the font's cache, without shaping a text.
+    if (figure.size() == 1) {
+        return figureMetrics_.horizontalAdvance(QLatin1Char(figure.front()));
+    }
+    return figureMetrics_.horizontalAdvance(ToQString(figure));
 }
 
 PixelSize QtTextMeasure::Needed(const ControlDesign& control, std::string_view text) const {
@@ -65,8 +72,10 @@ PixelSize QtTextMeasure::Needed(const ControlDesign& control, std::string_view t
             combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, combo);
         return {size.width(), size.height()};
     }
-    const QSize size = LabelSize(static_cast<const QLabel&>(widget), shown, 2000);
-    return {size.width(), size.height()};
+    // A caption on one line: its text's advance and the font's height, within its margins.
+    const QMargins margins = widget.contentsMargins();
+    return {metrics.horizontalAdvance(shown) + margins.left() + margins.right(),
+            metrics.height() + margins.top() + margins.bottom()};
 }
 
 int QtTextMeasure::HeightForWidth(const ControlDesign& control, std::string_view text,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFontMetrics>
+
 #include "form_design.h"
 
 class QWidget;
@@ -10,7 +12,7 @@ namespace ranktally {
 // its object name among the window's children. It places nothing.
 class QtTextMeasure : public TextMeasure {
 public:
-    explicit QtTextMeasure(const QWidget& window) : window_(window) {}
+    explicit QtTextMeasure(const QWidget& window);
 
     int FigureWidth(std::string_view figure) const override;
     PixelSize Needed(const ControlDesign& control, std::string_view text) const override;
@@ -21,6 +23,8 @@ private:
     const QWidget& Widget(std::string_view name) const;
 
     const QWidget& window_;
+    // The result boxes' font, which every figure is measured in.
+    QFontMetrics figureMetrics_;
 };
 
 }  // namespace ranktally

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QListView>
 
 namespace ranktally {
@@ -11,6 +12,18 @@ public:
     using QListView::QListView;
 
     void keyboardSearch(const QString& search) override;
+};
+
+// A drop-down list of fixed entries whose open list is an EntryListView, made the first time the
+// list opens: most windows are closed without it ever opening. It knows nothing of its entries.
+class Selector : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override;
+
+private:
+    bool searchingView_ = false;
 };
 
 }  // namespace ranktally

@@ -1,4 +1,4 @@
-#include "entry_list_view.h"
+#include "selector.h"
 
 #include <QItemSelectionModel>
 
@@ -11,6 +11,14 @@ void EntryListView::keyboardSearch(const QString& search) {
         selectionModel()->clearCurrentIndex();
     }
     QListView::keyboardSearch(search);
+}
+
+void Selector::showPopup() {
+    if (!searchingView_) {
+        searchingView_ = true;
+        setView(new EntryListView(this));
+    }
+    QComboBox::showPopup();
 }
 
 }  // namespace ranktally
