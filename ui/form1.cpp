@@ -5,10 +5,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -20,7 +18,7 @@
 #include "accessible_controls.h"
 #include "qt_text_measure.h"
 #include "selector.h"
-#include "window_icon_pixels.h"
+#include "window_icon.h"
 
 using ranktally::Input;
 using ranktally::Result;
@@ -65,8 +63,10 @@ void Caption(QLabel* label, QWidget* control) {
 
 QStringList Entries(const ranktally::SelectorDesign& selector) {
     QStringList entries;
+    entries.reserve(selector.entries);
+    // Figures are ASCII.
     for (const std::string& entry : ranktally::ListEntries(selector)) {
-        entries.append(QString::fromStdString(entry));
+        entries.append(QString::fromLatin1(entry.data(), qsizetype(entry.size())));
     }
     return entries;
 }
@@ -80,14 +80,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), handlers_(*this, DecimalSeparat
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // Built from pixels in the program: decoding an image would load Qt's image plugins, which
-    // costs more start-up time than the rest of the window.
-    QIcon icon;
-    for (const ranktally::IconPixels& pixels : ranktally::kWindowIconPixels) {
-        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.argb),
-                                                 pixels.size, pixels.size, QImage::Format_ARGB32)));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(ranktally::WindowIcon());
     CreateControls();
     Form_Load();
 
@@ -126,6 +119,11 @@ void Form1::CreateControls() {
     Label1 = MakeLabel(this, "Label1");
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Found by name once; every recalculation reaches its controls through the design's names.
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        controls_[index] = findChild<QWidget*>(ToQString(ranktally::kForm1Controls[index].name),
+                                               Qt::FindDirectChildrenOnly);
+    }
 
     Caption(Label8, CurrentLevelCombo);
     Caption(Label5, TargetLevelCombo);
@@ -149,7 +147,7 @@ void Form1::CreateControls() {
 }
 
 QWidget* Form1::Control(std::string_view name) const {
-    return findChild<QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    return controls_[ranktally::IndexOf(name)];
 }
 
 void Form1::Form_Load() {

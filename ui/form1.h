@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,7 @@ private:
     QLineEdit* HoursNeededTextBox;
     QLineEdit* DaysNeededTextBox;
     QLabel* WarningLabel;
+    std::array<QWidget*, ranktally::kForm1Controls.size()> controls_{};
     QLabel* rateMarker_ = nullptr;
     QLabel* noteBalloon_ = nullptr;
 

@@ -8,6 +8,7 @@
 #include <QStyleOptionComboBox>
 
 #include <cmath>
+#include <limits>
 
 namespace ranktally {
 namespace {
@@ -16,35 +17,47 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// What QLabel itself takes for plain text: the text's bounding box in the label's alignment,
-// wrapped at the width when the label wraps, within its margins.
-QSize LabelSize(const QLabel& label, const QString& text, int width) {
-    const QMargins margins = label.contentsMargins();
-    int flags = int(label.alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter));
-    if (label.wordWrap()) {
-        flags |= Qt::TextWordWrap;
-    }
-    const int room = width - 2 * label.margin() - margins.left() - margins.right();
-    const QRect box = label.fontMetrics().boundingRect(0, 0, room, 2000, flags, text);
-    return box.size() + QSize(2 * label.margin() + margins.left() + margins.right(),
-                              2 * label.margin() + margins.top() + margins.bottom());
-}
-
 }  // namespace
 
+QtTextMeasure::Advances::Advances(const QFont& font) : metrics_(font) {
+    advances_.fill(-1);
+}
+
+int QtTextMeasure::Advances::Of(QStringView text) {
+    qreal width = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= advances_.size()) {
+            return static_cast<int>(std::ceil(metrics_.horizontalAdvance(text.toString())));
+        }
+        qreal& advance = advances_[c.unicode()];
+        if (advance < 0) {
+            advance = metrics_.horizontalAdvance(c);
+        }
+        width += advance;
+    }
+    // Whole pixels a character would lose up to a pixel each: the fractions add up first.
+    return static_cast<int>(std::ceil(width));
+}
+
 QtTextMeasure::QtTextMeasure(const QWidget& window)
-    : window_(window), figureMetrics_(Widget(kResultControls.front()).fontMetrics()) {}
+    : window_(window), figureBox_(Widget(kResultControls.front())) {}
 
 const QWidget& QtTextMeasure::Widget(std::string_view name) const {
     return *window_.findChild<const QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
 }
 
-int QtTextMeasure::FigureWidth(std::string_view figure) const {
-    // A single character's advance comes from the font's cache, without shaping a text.
-    if (figure.size() == 1) {
-        return figureMetrics_.horizontalAdvance(QLatin1Char(figure.front()));
+int QtTextMeasure::Width(const QWidget& widget, QStringView text) const {
+    const QFont& font = widget.font();
+    for (auto& [known, advances] : advances_) {
+        if (known == font) {
+            return advances.Of(text);
+        }
     }
-    return figureMetrics_.horizontalAdvance(ToQString(figure));
+    return advances_.emplace_back(font, Advances(font)).second.Of(text);
+}
+
+int QtTextMeasure::FigureWidth(std::string_view figure) const {
+    return Width(figureBox_, ToQString(figure));
 }
 
 PixelSize QtTextMeasure::Needed(const ControlDesign& control, std::string_view text) const {
@@ -58,7 +71,7 @@ PixelSize QtTextMeasure::Needed(const ControlDesign& control, std::string_view t
         const QSize hint = edit->sizeHint();
         const int overhead = hint.width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
         const int cursor = edit->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, edit);
-        return {overhead + metrics.horizontalAdvance(shown) + cursor, hint.height()};
+        return {overhead + Width(*edit, shown) + cursor, hint.height()};
     }
     // A selector's face: its style's frame and arrow around the entry, as QComboBox sizes it.
     if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
@@ -74,14 +87,34 @@ PixelSize QtTextMeasure::Needed(const ControlDesign& control, std::string_view t
     }
     // A caption on one line: its text's advance and the font's height, within its margins.
     const QMargins margins = widget.contentsMargins();
-    return {metrics.horizontalAdvance(shown) + margins.left() + margins.right(),
+    return {Width(widget, shown) + margins.left() + margins.right(),
             metrics.height() + margins.top() + margins.bottom()};
 }
 
 int QtTextMeasure::HeightForWidth(const ControlDesign& control, std::string_view text,
                                   int width) const {
-    return LabelSize(static_cast<const QLabel&>(Widget(control.name)), ToQString(text), width)
-        .height();
+    // Broken at spaces into lines no wider than the room, as QLabel breaks it; a word wider than
+    // the room never fits.
+    const auto& label = static_cast<const QLabel&>(Widget(control.name));
+    const QMargins margins = label.contentsMargins();
+    const int room = width - 2 * label.margin() - margins.left() - margins.right();
+    const int space = Width(label, u" ");
+    int lines = 1;
+    int line = 0;
+    for (const QString& word : ToQString(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int wordWidth = Width(label, word);
+        if (wordWidth > room) {
+            return std::numeric_limits<int>::max();
+        }
+        if (line > 0 && line + space + wordWidth > room) {
+            ++lines;
+            line = wordWidth;
+        } else {
+            line += (line > 0 ? space : 0) + wordWidth;
+        }
+    }
+    return lines * label.fontMetrics().lineSpacing() + 2 * label.margin() + margins.top() +
+           margins.bottom();
 }
 
 }  // namespace ranktally

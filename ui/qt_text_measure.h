@@ -1,6 +1,11 @@
 #pragma once
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QString>
+
+#include <array>
+#include <utility>
+#include <vector>
 
 #include "form_design.h"
 
@@ -20,11 +25,26 @@ public:
                        int width) const override;
 
 private:
+    // A font's character advances, each measured once: a text's width is their sum, without
+    // shaping the text. That is not less than the shaped width in a font that kerns only to
+    // tighten, as fonts do for the design's Latin texts; any other text is shaped.
+    class Advances {
+    public:
+        explicit Advances(const QFont& font);
+        int Of(QStringView text);
+
+    private:
+        QFontMetricsF metrics_;
+        std::array<qreal, 256> advances_;
+    };
+
     const QWidget& Widget(std::string_view name) const;
+    int Width(const QWidget& widget, QStringView text) const;
 
     const QWidget& window_;
-    // The result boxes' font, which every figure is measured in.
-    QFontMetrics figureMetrics_;
+    const QWidget& figureBox_;
+    // One a font; the window's controls share one or two.
+    mutable std::vector<std::pair<QFont, Advances>> advances_;
 };
 
 }  // namespace ranktally

@@ -1,24 +1,28 @@
 #include "selector.h"
 
+#include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 namespace ranktally {
 
-void EntryListView::keyboardSearch(const QString& search) {
-    // An opened list makes its first entry current, unpicked and unmarked, and a search then
-    // starts past it: "1" would land on "10".
-    if (!selectionModel()->hasSelection()) {
-        selectionModel()->clearCurrentIndex();
-    }
-    QListView::keyboardSearch(search);
-}
-
 void Selector::showPopup() {
-    if (!searchingView_) {
-        searchingView_ = true;
-        setView(new EntryListView(this));
+    if (!watchingList_) {
+        watchingList_ = true;
+        view()->installEventFilter(this);
     }
     QComboBox::showPopup();
+}
+
+bool Selector::eventFilter(QObject* watched, QEvent* event) {
+    // An opened list makes its first entry current, unpicked and unmarked, and a search by the
+    // typed text then starts past it: "1" would land on "10".
+    if (watched == view() && event->type() == QEvent::KeyPress &&
+        !static_cast<QKeyEvent*>(event)->text().isEmpty() &&
+        !view()->selectionModel()->hasSelection()) {
+        view()->selectionModel()->clearCurrentIndex();
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 }  // namespace ranktally

@@ -1,29 +1,23 @@
 #pragma once
 
 #include <QComboBox>
-#include <QListView>
 
 namespace ranktally {
 
-// The list a selector opens. Typing in it goes to the first entry that starts with the typed text
-// when no entry is picked yet; it knows nothing of what the entries mean.
-class EntryListView : public QListView {
-public:
-    using QListView::QListView;
-
-    void keyboardSearch(const QString& search) override;
-};
-
-// A drop-down list of fixed entries whose open list is an EntryListView, made the first time the
-// list opens: most windows are closed without it ever opening. It knows nothing of its entries.
+// A drop-down list of fixed entries. Typing in its opened list goes to the first entry that starts
+// with the typed text when no entry is picked yet; the list is watched for that from its first
+// opening, since most windows close without it ever opening. It knows nothing of its entries.
 class Selector : public QComboBox {
 public:
     using QComboBox::QComboBox;
 
     void showPopup() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    bool searchingView_ = false;
+    bool watchingList_ = false;
 };
 
 }  // namespace ranktally
