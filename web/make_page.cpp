@@ -1,6 +1,7 @@
 // Writes the page from its template and the form's design, at build time: captions in their order,
 // every list entry and starting pick, the rate's starting text, the window's title. Run under node
 // with the real file system: make_page TEMPLATE OUTPUT
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iostream>
@@ -42,26 +43,15 @@ std::string Escaped(std::string_view text) {
     return escaped;
 }
 
-int InputIndex(std::string_view name) {
-    for (std::size_t index = 0; index < kInputControls.size(); ++index) {
-        if (kInputControls[index] == name) {
-            return static_cast<int>(index);
-        }
-    }
-    return -1;
-}
-
-int ResultIndex(std::string_view name) {
-    for (std::size_t index = 0; index < kResultControls.size(); ++index) {
-        if (kResultControls[index] == name) {
-            return static_cast<int>(index);
-        }
-    }
-    return -1;
+// The place of the control with this name among the calculator's inputs or results; -1 for none.
+template <std::size_t N>
+int IndexIn(const std::array<std::string_view, N>& names, std::string_view name) {
+    const auto found = std::find(names.begin(), names.end(), name);
+    return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }
 
 std::string Selector(const ControlDesign& control) {
-    const int input = InputIndex(control.name);
+    const int input = IndexIn(kInputControls, control.name);
     std::ostringstream html;
     html << "<select id=\"" << control.name << "\" name=\"" << kLinkNames[std::size_t(input)]
          << "\" data-input=\"" << input << "\">";
@@ -89,7 +79,7 @@ std::string Control(const ControlDesign& control) {
         case ControlKind::Selector:
             return Selector(control);
         case ControlKind::RateBox: {
-            const int input = InputIndex(control.name);
+            const int input = IndexIn(kInputControls, control.name);
             return "<span class=\"rate\"><input id=\"" + name + "\" name=\"" +
                    std::string(kLinkNames[std::size_t(input)]) + "\" data-input=\"" +
                    std::to_string(input) + "\" value=\"" + Escaped(control.text) +
@@ -99,7 +89,7 @@ std::string Control(const ControlDesign& control) {
         }
         case ControlKind::ResultBox:
             return "<input id=\"" + name + "\" class=\"result\" data-result=\"" +
-                   std::to_string(ResultIndex(control.name)) + "\" readonly>";
+                   std::to_string(IndexIn(kResultControls, control.name)) + "\" readonly>";
         case ControlKind::Warning:
             return "<p id=\"" + name + "\" class=\"warning\" role=\"status\"></p>";
         case ControlKind::Credit:
