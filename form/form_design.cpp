@@ -50,11 +50,15 @@ std::vector<Measured> MeasureAll(std::span<const ControlDesign> controls,
 
 }  // namespace
 
+std::string ListEntry(int index) {
+    return FormatGeneral(index + 1);
+}
+
 std::vector<std::string> ListEntries(const SelectorDesign& selector) {
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(selector.entries));
-    for (double counter = 1; counter <= selector.entries; ++counter) {
-        entries.push_back(FormatGeneral(counter));
+    for (int index = 0; index < selector.entries; ++index) {
+        entries.push_back(ListEntry(index));
     }
     return entries;
 }

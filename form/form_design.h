@@ -124,7 +124,9 @@ inline constexpr std::array<SelectorDesign, 3> kSelectors = {{
     {"HourPlayCombo", 24, 0},
 }};
 
-// A selector's entries, written as every figure is.
+// The entry at this index of any selector's list, written as every figure is.
+std::string ListEntry(int index);
+// All of a selector's entries.
 std::vector<std::string> ListEntries(const SelectorDesign& selector);
 
 // The designed order of the keyboard: the results sit between the current and the target level.

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QResizeEvent>
 #include <QSignalBlocker>
-#include <QStringList>
 #include <QStyle>
 #include <QWindow>
 
@@ -18,6 +17,7 @@
 #include "accessible_controls.h"
 #include "qt_text_measure.h"
 #include "selector.h"
+#include "selector_entries.h"
 #include "window_icon.h"
 
 using ranktally::Input;
@@ -59,16 +59,6 @@ void Caption(QLabel* label, QWidget* control) {
     QString name = label->text();
     name.chop(1);
     control->setAccessibleName(name);
-}
-
-QStringList Entries(const ranktally::SelectorDesign& selector) {
-    QStringList entries;
-    entries.reserve(selector.entries);
-    // Figures are ASCII.
-    for (const std::string& entry : ranktally::ListEntries(selector)) {
-        entries.append(QString::fromLatin1(entry.data(), qsizetype(entry.size())));
-    }
-    return entries;
 }
 
 }  // namespace
@@ -151,14 +141,9 @@ QWidget* Form1::Control(std::string_view name) const {
 }
 
 void Form1::Form_Load() {
-    QStringList levels;
     for (const ranktally::SelectorDesign& design : ranktally::kSelectors) {
         auto* selector = static_cast<QComboBox*>(Control(design.name));
-        // The level lists are the same: made once.
-        if (levels.size() != design.entries) {
-            levels = Entries(design);
-        }
-        selector->addItems(levels);
+        selector->setModel(new ranktally::SelectorEntries(design, selector));
         selector->setCurrentIndex(design.startingPick);
     }
     handlers_.Loaded();
@@ -343,7 +328,7 @@ QSize Form1::DesignedSize() const {
 }
 
 void Form1::LayOut() {
-    const ranktally::QtTextMeasure measure(*this);
+    const ranktally::QtTextMeasure measure(controls_);
     scale_ = ranktally::TwipsScale::Fitting(ranktally::kForm1Controls, measure,
                                             handlers_.DecimalSeparator());
     for (const ranktally::ControlDesign& design : ranktally::kForm1Controls) {

@@ -39,11 +39,11 @@ int QtTextMeasure::Advances::Of(QStringView text) {
     return static_cast<int>(std::ceil(width));
 }
 
-QtTextMeasure::QtTextMeasure(const QWidget& window)
-    : window_(window), figureBox_(Widget(kResultControls.front())) {}
+QtTextMeasure::QtTextMeasure(std::span<QWidget* const> controls)
+    : controls_(controls), figureBox_(Widget(kResultControls.front())) {}
 
 const QWidget& QtTextMeasure::Widget(std::string_view name) const {
-    return *window_.findChild<const QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    return *controls_[IndexOf(name)];
 }
 
 int QtTextMeasure::Width(const QWidget& widget, QStringView text) const {
@@ -101,7 +101,8 @@ int QtTextMeasure::HeightForWidth(const ControlDesign& control, std::string_view
     const int space = Width(label, u" ");
     int lines = 1;
     int line = 0;
-    for (const QString& word : ToQString(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QString words = ToQString(text);
+    for (const QStringView word : QStringView(words).tokenize(u' ', Qt::SkipEmptyParts)) {
         const int wordWidth = Width(label, word);
         if (wordWidth > room) {
             return std::numeric_limits<int>::max();

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -13,11 +14,11 @@ class QWidget;
 
 namespace ranktally {
 
-// How big the window's Qt controls must be for a text in their fonts; it finds each control by
-// its object name among the window's children. It places nothing.
+// How big the window's Qt controls must be for a text in their fonts. It places nothing.
 class QtTextMeasure : public TextMeasure {
 public:
-    explicit QtTextMeasure(const QWidget& window);
+    // The window's controls, in the order of the design.
+    explicit QtTextMeasure(std::span<QWidget* const> controls);
 
     int FigureWidth(std::string_view figure) const override;
     PixelSize Needed(const ControlDesign& control, std::string_view text) const override;
@@ -41,7 +42,7 @@ private:
     const QWidget& Widget(std::string_view name) const;
     int Width(const QWidget& widget, QStringView text) const;
 
-    const QWidget& window_;
+    std::span<QWidget* const> controls_;
     const QWidget& figureBox_;
     // One a font; the window's controls share one or two.
     mutable std::vector<std::pair<QFont, Advances>> advances_;
