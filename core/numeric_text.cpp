@@ -273,14 +273,17 @@ std::string FormatGeneral(double value, std::string_view decimalSeparator) {
 std::optional<std::int16_t> RoundToInt16(double value) {
     // nearbyint follows the current rounding mode, which is to-nearest-even unless someone
     // changed it; rounding by hand keeps the rule independent of that.
+    constexpr int kSmallest = std::numeric_limits<std::int16_t>::min();
+    constexpr int kLargest = std::numeric_limits<std::int16_t>::max();
     const double floor = std::floor(value);
-    const double fraction = value - floor;
-    double rounded = floor;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0)) {
-        rounded = floor + 1;
+    // Out of range whichever way it rounds, or not a number.
+    if (!(floor >= kSmallest - 1 && floor <= kLargest)) {
+        return std::nullopt;
     }
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
-          rounded <= std::numeric_limits<std::int16_t>::max())) {
+    const int whole = static_cast<int>(floor);
+    const double fraction = value - floor;
+    const int rounded = whole + ((fraction > 0.5 || (fraction == 0.5 && whole % 2 != 0)) ? 1 : 0);
+    if (rounded < kSmallest || rounded > kLargest) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(rounded);

@@ -1,7 +1,6 @@
 #include "form_design.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "calculator.h"
@@ -104,7 +103,13 @@ std::string MeasuredText(const ControlDesign& control, std::string_view widestFi
 }
 
 int TwipsScale::ToPixels(int twips) const {
-    return static_cast<int>(std::lround(twips * pixelsPerTwip_));
+    // Halves away from zero, as std::lround, which would be the program's one call into the
+    // maths library: linked, that library stands ahead of the C library in each of the loader's
+    // ten thousand symbol lookups at start-up.
+    const double pixels = twips * pixelsPerTwip_;
+    const int whole = static_cast<int>(pixels);
+    const double rest = pixels - whole;
+    return whole + (rest >= 0.5 ? 1 : 0) - (rest <= -0.5 ? 1 : 0);
 }
 
 PixelRect TwipsScale::ToPixels(const TwipsRect& rect) const {

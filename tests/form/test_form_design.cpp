@@ -32,7 +32,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ToPixelsTest,
                              ToPixelsRow{"expanded_height", 1.0 / 15, 3800, 253},
                              ToPixelsRow{"rounds_up_past_half", 1.0 / 15, 1869, 125},
                              // A larger factor scales every length alike.
-                             ToPixelsRow{"twice_the_design", 2.0 / 15, 3330, 444}),
+                             ToPixelsRow{"twice_the_design", 2.0 / 15, 3330, 444},
+                             // Halves go away from zero; just below a half goes down.
+                             ToPixelsRow{"half_rounds_up", 0.5, 3, 2},
+                             ToPixelsRow{"negative_half_rounds_down", 0.5, -3, -2},
+                             ToPixelsRow{"just_below_half", 0.49999999999999994, 1, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Controls that touch in the design still touch in pixels, across and down, at any factor.
