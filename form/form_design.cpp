@@ -89,7 +89,7 @@ std::string MeasuredText(const ControlDesign& control, std::string_view widestFi
     switch (control.kind) {
         case ControlKind::Selector:
             // The entries are whole numbers from 1 up: the last is the longest.
-            return FormatGeneral(SelectorOf(control.name).entries);
+            return ListEntry(SelectorOf(control.name).entries - 1);
         case ControlKind::RateBox:
         case ControlKind::ResultBox:
             return std::string(widestFigure);

@@ -13,7 +13,8 @@ FormHandlers::FormHandlers(FormWindow& window, std::string decimalSeparator)
       calculator_(window, decimalSeparator_) {}
 
 void FormHandlers::Loaded() {
-    // A selector's size follows its longest entry, so the layout waits for the lists.
+    // Laid out first, so that the window takes its size once, in the fitted scale, rather than in
+    // the design's and then again.
     window_.LayOut();
     calculator_.Recalculate();
     ShowRateNote();

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "accessible_controls.h"
+#include "qt_text.h"
 #include "qt_text_measure.h"
 #include "selector.h"
 #include "selector_entries.h"
@@ -22,6 +23,7 @@
 
 using ranktally::Input;
 using ranktally::Result;
+using ranktally::ToQString;
 
 namespace {
 
@@ -29,10 +31,6 @@ namespace {
 // about this many the rate box's history starts afresh, so that memory stays flat however long
 // the window is used.
 constexpr int kRateUndoCharacters = 10000;
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(ToQString(ranktally::DesignOf(name).text), parent);

@@ -10,14 +10,9 @@
 #include <cmath>
 #include <limits>
 
+#include "qt_text.h"
+
 namespace ranktally {
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QtTextMeasure::Advances::Advances(const QFont& font) : metrics_(font) {
     advances_.fill(-1);
