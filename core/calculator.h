@@ -30,8 +30,6 @@ public:
     // recalculation (not the new pick) was not above 200.
     void TargetLevelPicked();
 
-    // The target level as of the last recalculation, not as the window shows it now.
-    double TargetLevel() const { return targetlvl; }
     void SetDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
 
 private:

@@ -33,8 +33,8 @@ std::optional<std::string> RateReadingNote(std::string_view text,
     std::vector<std::string> surprises;
     // The reading takes a period as the decimal point in every locale, where a user of a comma
     // locale writes it between groups of thousands: "10.000" is ten, not ten thousand.
-    const bool radixPrefix = used.find('&') != std::string_view::npos;
-    if (decimalSeparator != "." && !radixPrefix && used.find('.') != std::string_view::npos) {
+    // A radix-prefixed number ends before any period, so it never gets this note.
+    if (decimalSeparator != "." && used.find('.') != std::string_view::npos) {
         surprises.emplace_back("\".\" is read as the decimal point");
     }
     if (ignored != std::string_view::npos) {

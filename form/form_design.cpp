@@ -62,6 +62,24 @@ std::vector<std::string> ListEntries(const SelectorDesign& selector) {
     return entries;
 }
 
+std::string StartingText(Input input) {
+    const ControlDesign& control = DesignOf(ControlOf(input));
+    if (control.kind != ControlKind::Selector) {
+        return std::string(control.text);
+    }
+    const int pick = SelectorOf(control.name).startingPick;
+    return pick == kNothingPicked ? std::string() : ListEntry(pick);
+}
+
+std::optional<Input> InputOf(std::string_view control) {
+    for (const Input input : kInputs) {
+        if (ControlOf(input) == control) {
+            return input;
+        }
+    }
+    return std::nullopt;
+}
+
 int ClientHeightTwips(int outerHeightTwips) {
     return outerHeightTwips - (kCompactHeightTwips - kDesignedClientHeightTwips);
 }
@@ -137,11 +155,6 @@ bool AllFit(const TwipsScale& scale, const std::vector<Measured>& measured,
 }
 
 }  // namespace
-
-bool TwipsScale::FitsAll(std::span<const ControlDesign> controls, const TextMeasure& measure,
-                         std::string_view decimalSeparator) const {
-    return AllFit(*this, MeasureAll(controls, measure, decimalSeparator), measure);
-}
 
 TwipsScale TwipsScale::Fitting(std::span<const ControlDesign> controls, const TextMeasure& measure,
                                std::string_view decimalSeparator) {

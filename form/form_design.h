@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -103,9 +104,14 @@ inline constexpr std::array<std::string_view, 4> kInputControls = {
 inline constexpr std::array<std::string_view, 3> kResultControls = {
     "SKNeededTextBox", "HoursNeededTextBox", "DaysNeededTextBox"};
 
+inline constexpr std::array<Input, 4> kInputs = {Input::CurrentLevel, Input::Rate,
+                                                 Input::HoursPerDay, Input::TargetLevel};
+
 constexpr std::string_view ControlOf(Input input) {
     return kInputControls[static_cast<std::size_t>(input)];
 }
+// The input the control with this name holds; none for a control that is no input.
+std::optional<Input> InputOf(std::string_view control);
 constexpr std::string_view ControlOf(Result result) {
     return kResultControls[static_cast<std::size_t>(result)];
 }
@@ -128,6 +134,8 @@ inline constexpr std::array<SelectorDesign, 3> kSelectors = {{
 std::string ListEntry(int index);
 // All of a selector's entries.
 std::vector<std::string> ListEntries(const SelectorDesign& selector);
+// The text an input holds when the window opens: its starting pick, or the rate's starting text.
+std::string StartingText(Input input);
 
 // The designed order of the keyboard: the results sit between the current and the target level.
 inline constexpr std::array<std::string_view, 7> kTabOrder = {
@@ -173,12 +181,9 @@ public:
     static TwipsScale Fitting(std::span<const ControlDesign> controls, const TextMeasure& measure,
                               std::string_view decimalSeparator);
 
-    double PixelsPerTwip() const { return pixelsPerTwip_; }
     int ToPixels(int twips) const;
     // Edges, not sizes, are rounded, so that controls that touch in the design still touch.
     PixelRect ToPixels(const TwipsRect& rect) const;
-    bool FitsAll(std::span<const ControlDesign> controls, const TextMeasure& measure,
-                 std::string_view decimalSeparator) const;
 
 private:
     double pixelsPerTwip_;

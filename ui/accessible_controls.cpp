@@ -13,6 +13,61 @@
 namespace ranktally {
 namespace {
 
+// A selector named by its caption, which Qt on Linux replaces by the picked entry, with that entry
+// as its text, which Orca reads as a combo box's value.
+class SelectorAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit SelectorAccessible(QComboBox* selector)
+        : QAccessibleWidget(selector, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? Picked() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = Selector()->view()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+
+    // The picked entry as read-only text.
+    QString text(int startOffset, int endOffset) const override {
+        return Picked().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Picked().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+protected:
+    QComboBox* Selector() const { return static_cast<QComboBox*>(widget()); }
+
+private:
+    QString Picked() const { return Selector()->currentText(); }
+};
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 // One entry of a selector. Qt 6.4 tells AT-SPI nothing of a closed selector's entries, and Orca
 // speaks a new pick only when the focus moves to an object of its own.
 class SelectorEntry : public QAccessibleInterface {
@@ -54,36 +109,16 @@ private:
     int row_;
 };
 
-// A selector named by its caption, which Qt on Linux replaces by the picked entry, with that entry
-// as its text, which Orca reads as a combo box's value.
-class SelectorAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// A selector with an object for each entry, focused as it is picked.
+class SelectorWithEntries : public SelectorAccessible {
 public:
-    explicit SelectorAccessible(QComboBox* selector)
-        : QAccessibleWidget(selector, QAccessible::ComboBox) {}
-    ~SelectorAccessible() override {
+    using SelectorAccessible::SelectorAccessible;
+    ~SelectorWithEntries() override {
         for (const QAccessible::Id id : entries_) {
             if (id != 0) {
                 QAccessible::deleteAccessibleInterface(id);
             }
         }
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) {
-            return static_cast<QAccessibleTextInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? Picked() : QAccessibleWidget::text(t);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.expandable = true;
-        state.expanded = Selector()->view()->isVisible();
-        state.collapsed = !state.expanded;
-        return state;
     }
 
     int childCount() const override { return Selector()->count(); }
@@ -107,34 +142,13 @@ public:
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
-    // The picked entry as read-only text.
-    QString text(int startOffset, int endOffset) const override {
-        return Picked().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(Picked().size()); }
-    void selection(int, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = 0;
-    }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = offset;
-        return {};
-    }
-
 private:
-    QComboBox* Selector() const { return static_cast<QComboBox*>(widget()); }
-    QString Picked() const { return Selector()->currentText(); }
-
     mutable std::vector<QAccessible::Id> entries_;
 };
+using SelectorInterface = SelectorWithEntries;
+#else
+using SelectorInterface = SelectorAccessible;
+#endif
 
 // Orca speaks a notification when it starts showing; the label is hidden while it has nothing to
 // say, so that no empty label lies about in the window.
@@ -157,7 +171,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("QComboBox")) {
         if (auto* selector = qobject_cast<QComboBox*>(object);
             selector && !selector->isEditable()) {
-            return new SelectorAccessible(selector);
+            return new SelectorInterface(selector);
         }
     }
     if (className == QLatin1String("ranktally::NoticeLabel")) {
@@ -176,7 +190,8 @@ void InstallAccessibleControls() {
     static_cast<void>(installed);
 }
 
-void AnnouncePick(QComboBox* selector) {
+void AnnouncePick([[maybe_unused]] QComboBox* selector) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     if (!QAccessible::isActive() || !selector->hasFocus() || selector->currentIndex() < 0) {
         return;
     }
@@ -184,6 +199,7 @@ void AnnouncePick(QComboBox* selector) {
         QAccessible::queryAccessibleInterface(selector)->child(selector->currentIndex());
     QAccessibleEvent focus(entry, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
+#endif
 }
 
 }  // namespace ranktally

@@ -22,7 +22,8 @@ public:
 void InstallAccessibleControls();
 
 // Tells a screen reader which entry the focused selector now shows, as it would hear a move
-// through an open list; a selector without focus or without a picked entry says nothing.
+// through an open list; a selector without focus or without a picked entry says nothing. Only
+// before Qt 6.5, whose selectors do not tell it themselves.
 void AnnouncePick(QComboBox* selector);
 
 }  // namespace ranktally

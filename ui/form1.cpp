@@ -32,23 +32,39 @@ namespace {
 // the window is used.
 constexpr int kRateUndoCharacters = 10000;
 
-QLabel* MakeLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(ToQString(ranktally::DesignOf(name).text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QComboBox* MakeSelector(QWidget* parent, const char* name) {
-    auto* combo = new ranktally::Selector(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    return combo;
-}
-
-QLineEdit* MakeBox(QWidget* parent, const char* name, bool readOnly) {
-    auto* box = new QLineEdit(ToQString(ranktally::DesignOf(name).text), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(readOnly);
-    return box;
+// A control as the design describes it, named after it; the window places it.
+QWidget* MakeControl(QWidget* parent, const ranktally::ControlDesign& design) {
+    const QString text = ToQString(design.text);
+    QWidget* control = nullptr;
+    switch (design.kind) {
+        case ranktally::ControlKind::Selector:
+            control = new ranktally::Selector(parent);
+            break;
+        case ranktally::ControlKind::RateBox:
+        case ranktally::ControlKind::ResultBox: {
+            auto* box = new QLineEdit(text, parent);
+            box->setReadOnly(design.kind == ranktally::ControlKind::ResultBox);
+            control = box;
+            break;
+        }
+        case ranktally::ControlKind::Caption:
+            control = new QLabel(text, parent);
+            break;
+        case ranktally::ControlKind::Warning:
+        case ranktally::ControlKind::Credit: {
+            auto* label = design.kind == ranktally::ControlKind::Warning
+                              ? new ranktally::NoticeLabel(text, parent)
+                              : new QLabel(text, parent);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // The warning is hidden while it has nothing to say.
+            label->setHidden(text.isEmpty());
+            control = label;
+            break;
+        }
+    }
+    control->setObjectName(ToQString(design.name));
+    return control;
 }
 
 // A screen reader announces the control by its caption, without the colon.
@@ -85,41 +101,19 @@ Form1::Form1(QWidget* parent) : QWidget(parent), handlers_(*this, DecimalSeparat
 }
 
 void Form1::CreateControls() {
-    Label8 = MakeLabel(this, "Label8");
-    CurrentLevelCombo = MakeSelector(this, "CurrentLevelCombo");
-    Label5 = MakeLabel(this, "Label5");
-    TargetLevelCombo = MakeSelector(this, "TargetLevelCombo");
-    Label6 = MakeLabel(this, "Label6");
-    HourPlayCombo = MakeSelector(this, "HourPlayCombo");
-    Label7 = MakeLabel(this, "Label7");
-    SKTextBox = MakeBox(this, "SKTextBox", false);
-    Label4 = MakeLabel(this, "Label4");
-    SKNeededTextBox = MakeBox(this, "SKNeededTextBox", true);
-    Label3 = MakeLabel(this, "Label3");
-    HoursNeededTextBox = MakeBox(this, "HoursNeededTextBox", true);
-    Label2 = MakeLabel(this, "Label2");
-    DaysNeededTextBox = MakeBox(this, "DaysNeededTextBox", true);
-    WarningLabel = new ranktally::NoticeLabel(this);
-    WarningLabel->setObjectName(QStringLiteral("WarningLabel"));
-    WarningLabel->hide();
-    WarningLabel->setWordWrap(true);
-    WarningLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1 = MakeLabel(this, "Label1");
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Found by name once; every recalculation reaches its controls through the design's names.
+    // Each caption just before the control it names, as the design lists them.
     for (std::size_t index = 0; index < controls_.size(); ++index) {
-        controls_[index] = findChild<QWidget*>(ToQString(ranktally::kForm1Controls[index].name),
-                                               Qt::FindDirectChildrenOnly);
+        controls_[index] = MakeControl(this, ranktally::kForm1Controls[index]);
+        if (index > 0 &&
+            ranktally::kForm1Controls[index - 1].kind == ranktally::ControlKind::Caption) {
+            Caption(static_cast<QLabel*>(controls_[index - 1]), controls_[index]);
+        }
     }
-
-    Caption(Label8, CurrentLevelCombo);
-    Caption(Label5, TargetLevelCombo);
-    Caption(Label6, HourPlayCombo);
-    Caption(Label7, SKTextBox);
-    Caption(Label4, SKNeededTextBox);
-    Caption(Label3, HoursNeededTextBox);
-    Caption(Label2, DaysNeededTextBox);
+    CurrentLevelCombo = static_cast<QComboBox*>(Control("CurrentLevelCombo"));
+    TargetLevelCombo = static_cast<QComboBox*>(Control("TargetLevelCombo"));
+    HourPlayCombo = static_cast<QComboBox*>(Control("HourPlayCombo"));
+    SKTextBox = static_cast<QLineEdit*>(Control("SKTextBox"));
+    WarningLabel = static_cast<QLabel*>(Control("WarningLabel"));
     PaintResultBoxes();
     SKTextBox->installEventFilter(this);
 
@@ -148,19 +142,19 @@ void Form1::Form_Load() {
 }
 
 void Form1::CurrentLevelCombo_Click() {
-    handlers_.LevelOrHoursPicked();
+    handlers_.InputChanged(Input::CurrentLevel, CurrentLevelCombo->currentText().toStdString());
 }
 
 void Form1::TargetLevelCombo_Click() {
-    handlers_.TargetLevelPicked();
+    handlers_.InputChanged(Input::TargetLevel, TargetLevelCombo->currentText().toStdString());
 }
 
 void Form1::HourPlayCombo_Click() {
-    handlers_.LevelOrHoursPicked();
+    handlers_.InputChanged(Input::HoursPerDay, HourPlayCombo->currentText().toStdString());
 }
 
 void Form1::SKTextBox_Change() {
-    handlers_.RateChanged();
+    handlers_.InputChanged(Input::Rate, SKTextBox->text().toStdString());
     BoundRateUndoHistory();
 }
 
@@ -178,28 +172,28 @@ void Form1::ShowRateNote(std::string_view note) {
         rateMarker_->setObjectName(QStringLiteral("RateMarker"));
     }
     if (rateMarker_ != nullptr) {
-        // The marker is the notice a screen reader hears as it appears: Qt 6.4 hands AT-SPI a
-        // changed description in a form Orca cannot read.
-        rateMarker_->setAccessibleName(text);
         rateMarker_->setToolTip(text);
-        // A screen reader speaks a notice as it shows, not as its name changes: a changed note
-        // shows anew.
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        // Qt 6.4 hands AT-SPI a changed description in a form Orca cannot read, so the marker is
+        // the notice a screen reader hears; it speaks a notice as it shows, not as its name
+        // changes, so a changed note shows anew.
+        rateMarker_->setAccessibleName(text);
         rateMarker_->hide();
+#endif
         rateMarker_->setVisible(!note.empty());
         PlaceRateMarker();
     }
 }
 
-void Form1::PlaceNoteBalloon() {
-    // A keyboard user sees no tooltip: while the rate box has the focus, the note stands in a
-    // balloon just under the marker, reaching out of the window rather than over the figures.
-    const bool wanted = SKTextBox->hasFocus() && !SKTextBox->toolTip().isEmpty();
-    if (!wanted) {
+void Form1::ShowNoteBalloon(std::string_view note) {
+    if (note.empty()) {
         if (noteBalloon_ != nullptr) {
             noteBalloon_->hide();
         }
         return;
     }
+    // A keyboard user sees no tooltip: the note stands in a balloon just under the marker,
+    // reaching out of the window rather than over the figures.
     if (noteBalloon_ == nullptr) {
         noteBalloon_ = new QLabel(this, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
         noteBalloon_->setObjectName(QStringLiteral("RateNoteBalloon"));
@@ -210,11 +204,19 @@ void Form1::PlaceNoteBalloon() {
         noteBalloon_->setFrameStyle(QFrame::Box | QFrame::Plain);
         noteBalloon_->setMargin(style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth));
         noteBalloon_->setWordWrap(true);
-        // The box's description and the marker's notice already speak the note.
+        // The box's description already speaks the note.
         noteBalloon_->setAccessibleName(QStringLiteral(" "));
     }
+    noteBalloon_->setText(ToQString(note));
+    noteBalloon_->show();
+    PlaceNoteBalloon();
+}
+
+void Form1::PlaceNoteBalloon() {
+    if (noteBalloon_ == nullptr || noteBalloon_->isHidden()) {
+        return;
+    }
     noteBalloon_->setFont(SKTextBox->font());
-    noteBalloon_->setText(SKTextBox->toolTip());
     // One line when it fits in about forty characters, wrapped to that width when it does not.
     const int frame = 2 * (noteBalloon_->margin() + noteBalloon_->frameWidth());
     const int width = std::min(noteBalloon_->fontMetrics().horizontalAdvance(noteBalloon_->text()),
@@ -222,13 +224,12 @@ void Form1::PlaceNoteBalloon() {
                       frame;
     noteBalloon_->resize(width, noteBalloon_->heightForWidth(width));
     noteBalloon_->move(SKTextBox->mapToGlobal(QPoint(rateMarker_->x(), SKTextBox->height())));
-    noteBalloon_->show();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == SKTextBox &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        PlaceNoteBalloon();
+        handlers_.RateFocusChanged(event->type() == QEvent::FocusIn);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -254,25 +255,13 @@ void Form1::BoundRateUndoHistory() {
     SKTextBox->setCursorPosition(cursor);
 }
 
-std::string Form1::InputText(Input input) const {
-    const QWidget* control = Control(ranktally::ControlOf(input));
-    if (const auto* selector = qobject_cast<const QComboBox*>(control)) {
-        return selector->currentText().toStdString();
-    }
-    return static_cast<const QLineEdit*>(control)->text().toStdString();
-}
-
-void Form1::SetResultText(Result result, std::string_view text) {
-    // Every rewrite, even of the same text, reaches a screen reader as a deletion and an insertion.
+void Form1::ShowResult(Result result, std::string_view text) {
     auto* box = static_cast<QLineEdit*>(Control(ranktally::ControlOf(result)));
-    const QString shown = ToQString(text);
-    if (box->text() != shown) {
-        box->setText(shown);
-        box->setCursorPosition(0);
-    }
+    box->setText(ToQString(text));
+    box->setCursorPosition(0);
 }
 
-void Form1::SetWarningCaption(std::string_view caption) {
+void Form1::ShowWarning(std::string_view caption) {
     WarningLabel->setText(ToQString(caption));
     WarningLabel->setVisible(!caption.empty());
 }
@@ -325,31 +314,29 @@ QSize Form1::DesignedSize() const {
             scale_.ToPixels(ranktally::ClientHeightTwips(outerHeightTwips_))};
 }
 
-void Form1::LayOut() {
+void Form1::LayOut(std::string_view decimalSeparator) {
     const ranktally::QtTextMeasure measure(controls_);
-    scale_ = ranktally::TwipsScale::Fitting(ranktally::kForm1Controls, measure,
-                                            handlers_.DecimalSeparator());
+    scale_ = ranktally::TwipsScale::Fitting(ranktally::kForm1Controls, measure, decimalSeparator);
     for (const ranktally::ControlDesign& design : ranktally::kForm1Controls) {
         const ranktally::PixelRect rect = scale_.ToPixels(design.rect);
         Control(design.name)->setGeometry(rect.left, rect.top, rect.width, rect.height);
     }
     PlaceRateMarker();
-    SetOuterHeight(outerHeightTwips_);
 }
 
 void Form1::PaintResultBoxes() {
     // Only the base role is set, so the boxes follow the rest of the theme as it changes.
     QPalette face;
     face.setColor(QPalette::Base, palette().color(QPalette::Button));
-    for (QLineEdit* box : {SKNeededTextBox, HoursNeededTextBox, DaysNeededTextBox}) {
-        box->setPalette(face);
+    for (const std::string_view name : ranktally::kResultControls) {
+        Control(name)->setPalette(face);
     }
 }
 
 void Form1::changeEvent(QEvent* event) {
     switch (event->type()) {
         case QEvent::FontChange:
-            LayOut();
+            handlers_.FontChanged();
             break;
         case QEvent::PaletteChange:
             PaintResultBoxes();

@@ -14,19 +14,20 @@ class QLabel;
 class QLineEdit;
 
 // The calculator's one window: its controls, their layout, and the handlers that hand every pick
-// and edit to the calculator. What the figures and the warning say is the calculator's business.
-class Form1 : public QWidget, public ranktally::FormWindow {
+// and edit to the form. What the figures, the warning and the note say, and when they change, is
+// the form's business.
+class Form1 : public QWidget, public ranktally::FormView {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    std::string InputText(ranktally::Input input) const override;
-    void SetResultText(ranktally::Result result, std::string_view text) override;
-    void SetWarningCaption(std::string_view caption) override;
+    void ShowResult(ranktally::Result result, std::string_view text) override;
+    void ShowWarning(std::string_view caption) override;
     void SetOuterHeight(int twips) override;
-    void LayOut() override;
+    void LayOut(std::string_view decimalSeparator) override;
     void ShowRateNote(std::string_view note) override;
+    void ShowNoteBalloon(std::string_view note) override;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -51,23 +52,13 @@ private:
     void PaintResultBoxes();
     QWidget* Control(std::string_view name) const;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
+    // In the design's order; the ones the handlers and the warning use by name too.
+    std::array<QWidget*, ranktally::kForm1Controls.size()> controls_{};
     QComboBox* CurrentLevelCombo;
     QComboBox* TargetLevelCombo;
     QComboBox* HourPlayCombo;
     QLineEdit* SKTextBox;
-    QLineEdit* SKNeededTextBox;
-    QLineEdit* HoursNeededTextBox;
-    QLineEdit* DaysNeededTextBox;
     QLabel* WarningLabel;
-    std::array<QWidget*, ranktally::kForm1Controls.size()> controls_{};
     QLabel* rateMarker_ = nullptr;
     QLabel* noteBalloon_ = nullptr;
 

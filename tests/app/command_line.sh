@@ -3,6 +3,8 @@
 # arguments, the exit status and a text the first line of its output must hold.
 set -u
 program=$1
+version=$(sed -n 's/^project(Ranktally VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+[ -n "$version" ] || { echo "no version found in CMakeLists.txt"; exit 1; }
 failed=0
 check() {
     local expected_status=$1 expected_line=$2
@@ -19,9 +21,9 @@ check() {
 # Help and version, in every spelling, also beside Qt's own options.
 check 0 "Usage: ranktally [options]" --help
 check 0 "Usage: ranktally [options]" -h
-check 0 "ranktally 1.0.0" --version
-check 0 "ranktally 1.0.0" -v
-check 0 "ranktally 1.0.0" -platform offscreen -style=fusion -reverse --version
+check 0 "ranktally $version" --version
+check 0 "ranktally $version" -v
+check 0 "ranktally $version" -platform offscreen -style=fusion -reverse --version
 # What it does not take: one line and status 2.
 check 2 "ranktally: Unknown option 'bogus'." --bogus
 check 2 "ranktally: takes no arguments, but was given 'save.txt'." save.txt

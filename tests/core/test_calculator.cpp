@@ -137,15 +137,5 @@ TEST(Recalculate, UsesTheCallersDecimalSeparator) {
     EXPECT_EQ(window.results[Result::HoursNeeded], "0.145");
 }
 
-TEST(Recalculate, RemembersTheTargetOfTheLastRun) {
-    FakeWindow window;
-    Calculator calculator(window);
-    EXPECT_EQ(calculator.TargetLevel(), 0);
-    Enter(window, {"1", "210", "1", "10000"});
-    calculator.Recalculate();
-    window.inputs[Input::TargetLevel] = "5";
-    EXPECT_EQ(calculator.TargetLevel(), 210);
-}
-
 }  // namespace
 }  // namespace ranktally

@@ -55,6 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
         NoteCase{"GermanFractionWhole", "10.5", ",",
                  "Read as 10,5: \".\" is read as the decimal point."},
         NoteCase{"PeriodLocaleFraction", "10.5", ".", nullptr},
+        // Only a period in what was read is read as the decimal point.
+        NoteCase{"GermanPeriodAfterTheEnd", "10x.5", ",",
+                 "Read as 10: everything from \"x\" on is ignored."},
+        NoteCase{"GermanHexThenPeriod", "&H10.5", ",",
+                 "Read as 16: everything from \".\" on is ignored."},
         // A negative rate, the only reading that gives negative times.
         NoteCase{"Negative", "-5000", ".",
                  "Read as -5000: a negative rate gives negative hours and days."},

@@ -93,10 +93,26 @@ private:
     int lineHeight_;
 };
 
+// A scale's pixels per twip, to seven digits.
+double Factor(const TwipsScale& scale) {
+    return scale.ToPixels(10'000'000) / 1e7;
+}
+
+// Whether the text shows whole in the control at this scale, in the measure's font.
+bool ShowsWhole(const TwipsScale& scale, const ControlDesign& control, std::string_view text,
+                const TextMeasure& measure) {
+    const PixelRect room = scale.ToPixels(control.rect);
+    if (control.kind == ControlKind::Credit || control.kind == ControlKind::Warning) {
+        return measure.HeightForWidth(control, text, room.width) <= room.height;
+    }
+    const PixelSize needed = measure.Needed(control, text);
+    return needed.width <= room.width && needed.height <= room.height;
+}
+
 TEST(TwipsScale, DesignFactorWhenEverythingFits) {
     const std::vector<ControlDesign> controls = {
         {"caption", ControlKind::Caption, {0, 0, 3000, 3000}, "x"}};
-    EXPECT_EQ(TwipsScale::Fitting(controls, FakeMeasure(1), ".").PixelsPerTwip(), 1.0 / 15);
+    EXPECT_EQ(Factor(TwipsScale::Fitting(controls, FakeMeasure(1), ".")), Factor(TwipsScale()));
 }
 
 // The smallest factor at which everything fits: a step smaller, something would not.
@@ -115,9 +131,9 @@ TEST_P(GrowTest, GrowsJustEnoughForLongTexts) {
         {"short", ControlKind::Caption, {0, 300, 1000, 300}, "x"}};
     const FakeMeasure measure(GetParam().pixelsPerCharacter);
     const TwipsScale scale = TwipsScale::Fitting(controls, measure, ".");
-    EXPECT_GT(scale.PixelsPerTwip(), 1.0 / 15);
-    EXPECT_TRUE(scale.FitsAll(controls, measure, "."));
-    EXPECT_FALSE(TwipsScale(scale.PixelsPerTwip() / 1.02).FitsAll(controls, measure, "."));
+    EXPECT_GT(Factor(scale), Factor(TwipsScale()));
+    EXPECT_TRUE(ShowsWhole(scale, controls[0], text, measure));
+    EXPECT_FALSE(ShowsWhole(TwipsScale(Factor(scale) / 1.02), controls[0], text, measure));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GrowTest,
@@ -131,11 +147,11 @@ INSTANTIATE_TEST_SUITE_P(Table, GrowTest,
 TEST(TwipsScale, GrowsForTheWarningMessage) {
     const FakeMeasure measure(1, 80);
     std::vector<ControlDesign> controls = {DesignOf("Label8"), DesignOf("SKTextBox")};
-    EXPECT_EQ(TwipsScale::Fitting(controls, measure, ".").PixelsPerTwip(), 1.0 / 15);
+    EXPECT_EQ(Factor(TwipsScale::Fitting(controls, measure, ".")), Factor(TwipsScale()));
     controls.push_back(DesignOf("WarningLabel"));
     const TwipsScale scale = TwipsScale::Fitting(controls, measure, ".");
-    EXPECT_GT(scale.PixelsPerTwip(), 1.0 / 15);
-    EXPECT_TRUE(scale.FitsAll(controls, measure, "."));
+    EXPECT_GT(Factor(scale), Factor(TwipsScale()));
+    EXPECT_TRUE(ShowsWhole(scale, DesignOf("WarningLabel"), kWarningMessage, measure));
 }
 
 // The design itself: every control in the client area, no two overlapping, every tab stop a
