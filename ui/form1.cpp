@@ -58,7 +58,9 @@ QWidget* MakeControl(QWidget* parent, const ranktally::ControlDesign& design) {
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             // The warning is hidden while it has nothing to say.
-            label->setHidden(text.isEmpty());
+            if (text.isEmpty()) {
+                label->hide();
+            }
             control = label;
             break;
         }

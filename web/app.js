@@ -1,18 +1,12 @@
-// Forwards the page's events to the calculator compiled to WebAssembly and applies the texts it
-// writes; the link after "#" carries the inputs. No rule of the calculator is written here.
+// Forwards the page's events to the form compiled to WebAssembly, by the ids of its controls, and
+// applies the changes it takes back; the link after "#" carries the inputs. The form decides what
+// each event does and what is new: no rule of it is written here.
 "use strict";
 
 (() => {
     const form = document.getElementById("Form1");
-    // In the page's order, which the link follows; each knows its place among the calculator's.
-    const inputs = [...form.querySelectorAll("[data-input]")];
-    const byInput = (index) => inputs.find((input) => Number(input.dataset.input) === index);
-    const results = [...form.querySelectorAll("[data-result]")]
-        .sort((a, b) => a.dataset.result - b.dataset.result);
-    const rate = byInput(1);
-    const targetLevel = byInput(3);
-    const warning = document.getElementById("WarningLabel");
-    const note = document.getElementById("RateNote");
+    // The inputs, in the page's order, which the link follows.
+    const inputs = [...form.querySelectorAll("[name]")];
     // A link's part longer than this is not a link anyone wrote by hand: it is ignored.
     const longestPart = 1000;
 
@@ -25,9 +19,10 @@
         }
     }
 
-    // Takes from the link each input whose part is well formed: an entry the list holds, or a
-    // rate of plain text. Anything else leaves that input as it was.
-    function restoreFromLink() {
+    // Puts into its control each part of the link that is well formed, an entry the list holds
+    // or a rate of plain text, and hands the control to `edited` as a user's edit. Anything else
+    // leaves that input as it was.
+    function restoreFromLink(edited) {
         for (const part of location.hash.slice(1).split("&")) {
             const equals = part.indexOf("=");
             if (equals < 0 || part.length > longestPart) {
@@ -40,13 +35,12 @@
             } catch {
                 continue;
             }
-            if (control === rate) {
-                if (!/[\u0000-\u001f<>]/.test(value)) {
-                    control.value = value;
-                }
-            } else if (control &&
-                       [...control.options].some((o) => !o.disabled && o.value === value)) {
+            const wellFormed = control?.options
+                ? [...control.options].some((o) => !o.disabled && o.value === value)
+                : !/[\u0000-\u001f<>]/.test(value);
+            if (control && wellFormed) {
                 control.value = value;
+                edited(control);
             }
         }
     }
@@ -59,55 +53,39 @@
     }
 
     function start(module) {
-        const withText = (call, text, ...before) => {
-            const size = module.lengthBytesUTF8(text) + 1;
-            const pointer = module._malloc(size);
-            module.stringToUTF8(text, pointer, size);
-            call(...before, pointer);
-            module._free(pointer);
+        // Calls the C function rt_NAME with these texts, and gives back the text it returns.
+        const call = (name, ...texts) => {
+            const pointers = texts.map((text) => module.allocateUTF8(text));
+            const result = module.UTF8ToString(module[`_rt_${name}`](...pointers));
+            pointers.forEach((pointer) => module._free(pointer));
+            return result;
         };
-        const read = (input) =>
-            withText(module._rt_set_input, input.value, Number(input.dataset.input));
+        const edited = (control) => call("input_changed", control.id, control.value);
+        // Each change as the form tells it, once: a result box shows its text as its value, the
+        // warning and the note, live regions, as their content.
         const show = () => {
-            results.forEach((box, index) => {
-                const text = module.UTF8ToString(module._rt_result(index));
-                if (box.value !== text) {
-                    box.value = text;
-                }
-            });
-            // Live regions: a screen reader hears each only as it changes.
-            for (const [element, text] of [[warning, module._rt_warning()],
-                                           [note, module._rt_rate_note()]]) {
-                const shown = module.UTF8ToString(text);
-                if (element.textContent !== shown) {
-                    element.textContent = shown;
-                }
+            for (let change; (change = call("take_change"));) {
+                const newline = change.indexOf("\n");
+                const element = document.getElementById(change.slice(0, newline));
+                element["value" in element ? "value" : "textContent"] = change.slice(newline + 1);
             }
             writeLink();
         };
 
-        restoreFromLink();
-        inputs.forEach(read);
-        withText(module._rt_loaded, decimalSeparator());
+        call("loaded", decimalSeparator());
+        restoreFromLink(edited);
         show();
-        form.addEventListener("input", (event) => {
-            const input = event.target;
-            if (!inputs.includes(input)) {
-                return;
-            }
-            read(input);
-            if (input === rate) {
-                module._rt_rate_changed();
-            } else if (input === targetLevel) {
-                module._rt_target_level_picked();
-            } else {
-                module._rt_level_or_hours_picked();
-            }
-            show();
-        });
+        // A pick reaches some browsers as "input", others as "change" only, others as both; the
+        // form hears the second of both as nothing new.
+        for (const type of ["input", "change"]) {
+            form.addEventListener(type, (event) => {
+                edited(event.target);
+                show();
+            });
+        }
         form.addEventListener("submit", (event) => event.preventDefault());
         window.addEventListener("languagechange", () => {
-            withText(module._rt_decimal_separator_changed, decimalSeparator());
+            call("decimal_separator_changed", decimalSeparator());
             show();
         });
         document.getElementById("needs").hidden = true;

@@ -1,12 +1,13 @@
-// Writes the page from its template and the form's design, at build time: captions in their order,
-// every list entry and starting pick, the rate's starting text, the window's title. Run under node
-// with the real file system: make_page TEMPLATE OUTPUT
-#include <algorithm>
-#include <array>
+// Writes the page from its template and the form's design, at build time. A place in the template
+// is a name between two "@": @NAME@ takes the text of the design's control NAME (@Form1@ the
+// window's title), @NAME:options@ the entries of the list NAME. A place the design does not know
+// fails the build, and so does a text of the design the template has no place for, so that the
+// two never drift apart. Run under node with the real file system: make_page TEMPLATE OUTPUT
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <sstream>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,14 @@
 namespace ranktally {
 namespace {
 
-// The names the page's link gives each input, in the order of the calculator's Input; links
-// carry them, so they never change.
-constexpr std::array<std::string_view, 4> kLinkNames = {"current", "rate", "hours", "target"};
+constexpr std::string_view kTitle = "Form1";
+constexpr std::string_view kOptions = ":options";
+
+// Every text the page shows from the design, by its name there: the one place a translation's
+// table would stand in.
+std::string_view Text(std::string_view name) {
+    return name == kTitle ? kWindowTitle : DesignOf(name).text;
+}
 
 // Texts from the design are plain; only these characters could be taken for markup.
 std::string Escaped(std::string_view text) {
@@ -43,85 +49,85 @@ std::string Escaped(std::string_view text) {
     return escaped;
 }
 
-// The place of the control with this name among the calculator's inputs or results; -1 for none.
-template <std::size_t N>
-int IndexIn(const std::array<std::string_view, N>& names, std::string_view name) {
-    const auto found = std::find(names.begin(), names.end(), name);
-    return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+std::string Options(const SelectorDesign& selector) {
+    std::string html;
+    // Nothing is picked until the user picks, as in the desktop windows.
+    if (selector.startingPick == kNothingPicked) {
+        html += "<option value=\"\" disabled selected></option>";
+    }
+    int index = 0;
+    for (const std::string& entry : ListEntries(selector)) {
+        html += index++ == selector.startingPick ? "<option selected>" : "<option>";
+        html += Escaped(entry) + "</option>";
+    }
+    return html;
 }
 
-std::string Selector(const ControlDesign& control) {
-    const int input = IndexIn(kInputControls, control.name);
-    std::ostringstream html;
-    html << "<select id=\"" << control.name << "\" name=\"" << kLinkNames[std::size_t(input)]
-         << "\" data-input=\"" << input << "\">";
+// What fills the place with this name; nothing for a name the design does not know.
+std::optional<std::string> Filling(std::string_view place) {
+    if (place.ends_with(kOptions)) {
+        const std::string_view list = place.substr(0, place.size() - kOptions.size());
+        for (const SelectorDesign& selector : kSelectors) {
+            if (selector.name == list) {
+                return Options(selector);
+            }
+        }
+        return std::nullopt;
+    }
+    if (place == kTitle) {
+        return Escaped(Text(place));
+    }
+    for (const ControlDesign& control : kForm1Controls) {
+        if (control.name == place) {
+            return Escaped(Text(place));
+        }
+    }
+    return std::nullopt;
+}
+
+// The places the page must have: the title, every text the design gives a control, every list.
+std::set<std::string> NeededPlaces() {
+    std::set<std::string> needed = {std::string(kTitle)};
+    for (const ControlDesign& control : kForm1Controls) {
+        if (!control.text.empty()) {
+            needed.emplace(control.name);
+        }
+    }
     for (const SelectorDesign& selector : kSelectors) {
-        if (selector.name != control.name) {
-            continue;
-        }
-        // Nothing is picked until the user picks, as in the desktop windows.
-        if (selector.startingPick == kNothingPicked) {
-            html << "<option value=\"\" disabled selected></option>";
-        }
-        int index = 0;
-        for (const std::string& entry : ListEntries(selector)) {
-            html << "<option" << (index++ == selector.startingPick ? " selected>" : ">")
-                 << Escaped(entry) << "</option>";
-        }
+        needed.insert(std::string(selector.name) + std::string(kOptions));
     }
-    html << "</select>";
-    return html.str();
+    return needed;
 }
 
-std::string Control(const ControlDesign& control) {
-    const std::string name(control.name);
-    switch (control.kind) {
-        case ControlKind::Selector:
-            return Selector(control);
-        case ControlKind::RateBox: {
-            const int input = IndexIn(kInputControls, control.name);
-            return "<span class=\"rate\"><input id=\"" + name + "\" name=\"" +
-                   std::string(kLinkNames[std::size_t(input)]) + "\" data-input=\"" +
-                   std::to_string(input) + "\" value=\"" + Escaped(control.text) +
-                   "\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\" "
-                   "aria-describedby=\"RateNote\"><span id=\"RateNote\" class=\"note\" "
-                   "aria-live=\"polite\"></span></span>";
+// The template with every place filled; nothing, with the reasons told, when it cannot be.
+std::optional<std::string> Filled(std::string_view page) {
+    std::string filled;
+    std::set<std::string> unfilled = NeededPlaces();
+    bool whole = true;
+    std::size_t from = 0;
+    for (std::size_t at = page.find('@'); at != std::string_view::npos; at = page.find('@', from)) {
+        const std::size_t end = page.find('@', at + 1);
+        if (end == std::string_view::npos) {
+            std::cerr << "make_page: an \"@\" that opens no place\n";
+            return std::nullopt;
         }
-        case ControlKind::ResultBox:
-            return "<input id=\"" + name + "\" class=\"result\" data-result=\"" +
-                   std::to_string(IndexIn(kResultControls, control.name)) + "\" readonly>";
-        case ControlKind::Warning:
-            return "<p id=\"" + name + "\" class=\"warning\" role=\"status\"></p>";
-        case ControlKind::Credit:
-            return "<p id=\"" + name + "\" class=\"credit\">" + Escaped(control.text) + "</p>";
-        case ControlKind::Caption:
-            break;
-    }
-    return {};
-}
-
-// Each caption with the control it names, in the design's order; the credit stands apart.
-std::string Form() {
-    std::ostringstream html;
-    for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
-        const ControlDesign& control = kForm1Controls[index];
-        if (control.kind == ControlKind::Caption) {
-            const ControlDesign& named = kForm1Controls[index + 1];
-            html << "<div class=\"row\"><label for=\"" << named.name << "\">"
-                 << Escaped(control.text) << "</label>" << Control(named) << "</div>\n";
-            ++index;
-        } else if (control.kind != ControlKind::Credit) {
-            html << Control(control) << "\n";
+        const std::string_view place = page.substr(at + 1, end - at - 1);
+        filled += page.substr(from, at - from);
+        if (const std::optional<std::string> filling = Filling(place)) {
+            filled += *filling;
+            unfilled.erase(std::string(place));
+        } else {
+            std::cerr << "make_page: the design has nothing for the place @" << place << "@\n";
+            whole = false;
         }
+        from = end + 1;
     }
-    return html.str();
-}
-
-void Replace(std::string& text, std::string_view placeholder, const std::string& with) {
-    for (std::size_t at = text.find(placeholder); at != std::string::npos;
-         at = text.find(placeholder, at + with.size())) {
-        text.replace(at, placeholder.size(), with);
+    filled += page.substr(from);
+    for (const std::string& place : unfilled) {
+        std::cerr << "make_page: the template has no place @" << place << "@\n";
+        whole = false;
     }
+    return whole ? std::optional(filled) : std::nullopt;
 }
 
 }  // namespace
@@ -133,15 +139,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ifstream in(argv[1]);
-    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in) {
         std::cerr << "make_page: cannot read " << argv[1] << "\n";
         return 1;
     }
-    ranktally::Replace(page, "@TITLE@", std::string(ranktally::kWindowTitle));
-    ranktally::Replace(page, "@FORM@", ranktally::Form());
-    ranktally::Replace(page, "@CREDIT@", ranktally::Control(ranktally::DesignOf("Label1")));
+    const std::optional<std::string> filled = ranktally::Filled(page);
+    if (!filled) {
+        return 1;
+    }
     std::ofstream out(argv[2]);
-    out << page;
+    out << *filled;
     return out ? 0 : 1;
 }

@@ -1,95 +1,96 @@
-// The page's window: a flat C API over the form's handlers, so that the page's script forwards
-// events and applies texts and knows no rule of the calculator.
+// The page's view of the form: a flat C API over the form's handlers, by the names of the form's
+// controls. The script forwards each event and applies the changes it takes back; which work an
+// event starts and what is new is the form's to say, so that no rule of it is written twice.
 #include <emscripten/emscripten.h>
 
-#include <array>
-#include <memory>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "form_design.h"
 #include "form_handlers.h"
 
 namespace ranktally {
 namespace {
 
-// What the page shows, held for the script to read after each event; it draws nothing.
-class PageWindow : public FormWindow {
-public:
-    std::array<std::string, 4> inputs;
-    std::array<std::string, 3> results;
-    std::string warning;
-    std::string note;
+// Read from the design when this is compiled, so that a renamed control fails the build.
+constexpr std::string_view kWarning = DesignOf("WarningLabel").name;
+// The note has no control of its own in the design: the page shows it beside the rate box.
+constexpr std::string_view kNote = "RateNote";
 
-    std::string InputText(Input input) const override {
-        return inputs[static_cast<std::size_t>(input)];
+// Keeps what the form tells, in its order, until the script takes it: the page draws it alone.
+class PageView final : public FormView {
+public:
+    // Each change as one text: the page element's id, a newline, the element's new text. No id
+    // holds a newline, so the first one ends it.
+    std::vector<std::string> changes;
+
+    void ShowResult(Result result, std::string_view text) override {
+        Keep(ControlOf(result), text);
     }
-    void SetResultText(Result result, std::string_view text) override {
-        results[static_cast<std::size_t>(result)] = text;
-    }
-    void SetWarningCaption(std::string_view caption) override { warning = caption; }
-    // The page's height follows its contents.
+    void ShowWarning(std::string_view caption) override { Keep(kWarning, caption); }
+    // The page's height follows its contents, and the browser lays it out in its own font.
     void SetOuterHeight(int) override {}
-    // The page lays itself out.
-    void LayOut() override {}
-    void ShowRateNote(std::string_view text) override { note = text; }
+    void LayOut(std::string_view) override {}
+    void ShowRateNote(std::string_view note) override { Keep(kNote, note); }
+    // The note always shows beside the box and is its description, so a keyboard user meets it
+    // without a balloon.
+    void ShowNoteBalloon(std::string_view) override {}
+
+private:
+    void Keep(std::string_view element, std::string_view text) {
+        std::string change(element);
+        change += '\n';
+        change += text;
+        changes.push_back(std::move(change));
+    }
 };
 
-PageWindow page;
-std::unique_ptr<FormHandlers> handlers;
+PageView view;
+std::optional<FormHandlers> handlers;
+// How many of the view's changes the script has taken.
+std::size_t taken = 0;
 
 }  // namespace
 }  // namespace ranktally
 
 using ranktally::handlers;
-using ranktally::page;
+using ranktally::view;
 
 extern "C" {
 
-// The inputs, in the order of the calculator's Input: current level, rate, hours, target level.
-EMSCRIPTEN_KEEPALIVE void rt_set_input(int input, const char* text) {
-    if (input >= 0 && input < static_cast<int>(page.inputs.size())) {
-        page.inputs[static_cast<std::size_t>(input)] = text;
-    }
-}
-
-// Once the inputs hold what the page shows when it opens.
+// Once the page's controls hold what the design starts them with.
 EMSCRIPTEN_KEEPALIVE void rt_loaded(const char* decimalSeparator) {
-    handlers = std::make_unique<ranktally::FormHandlers>(page, decimalSeparator);
+    handlers.emplace(view, decimalSeparator);
     handlers->Loaded();
 }
 
-EMSCRIPTEN_KEEPALIVE void rt_level_or_hours_picked() {
-    handlers->LevelOrHoursPicked();
-}
-
-EMSCRIPTEN_KEEPALIVE void rt_target_level_picked() {
-    handlers->TargetLevelPicked();
-}
-
-EMSCRIPTEN_KEEPALIVE void rt_rate_changed() {
-    handlers->RateChanged();
+// The control with this id reported its text; an id that names no input is no event of the form.
+EMSCRIPTEN_KEEPALIVE void rt_input_changed(const char* control, const char* text) {
+    const std::optional<ranktally::Input> input = ranktally::InputOf(control);
+    if (input && handlers) {
+        handlers->InputChanged(*input, text);
+    }
 }
 
 EMSCRIPTEN_KEEPALIVE void rt_decimal_separator_changed(const char* decimalSeparator) {
-    handlers->DecimalSeparatorChanged(decimalSeparator);
-}
-
-// The results, in the order of the calculator's Result: points, hours, days.
-EMSCRIPTEN_KEEPALIVE const char* rt_result(int result) {
-    if (result < 0 || result >= static_cast<int>(page.results.size())) {
-        return "";
+    if (handlers) {
+        handlers->DecimalSeparatorChanged(decimalSeparator);
     }
-    return page.results[static_cast<std::size_t>(result)].c_str();
 }
 
-// Empty while the warning is hidden.
-EMSCRIPTEN_KEEPALIVE const char* rt_warning() {
-    return page.warning.c_str();
-}
-
-// Empty while there is nothing to say of how the rate was read.
-EMSCRIPTEN_KEEPALIVE const char* rt_rate_note() {
-    return page.note.c_str();
+// The oldest change not yet taken; null once every change is taken.
+EMSCRIPTEN_KEEPALIVE const char* rt_take_change() {
+    using ranktally::taken;
+    if (taken == view.changes.size()) {
+        view.changes.clear();
+        taken = 0;
+        return nullptr;
+    }
+    return view.changes[taken++].c_str();
 }
 
 }  // extern "C"

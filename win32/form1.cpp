@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <algorithm>
+#include <string>
 
 #include "gdi_text_measure.h"
 #include "wide_text.h"
@@ -15,22 +15,20 @@ constexpr wchar_t kWindowClass[] = L"RanktallyForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kFirstControlId = 100;
-// Posted to the window to take back the size it was given; see WM_SIZE.
-constexpr UINT kRestoreSize = WM_APP + 1;
-// How often in a row the window takes back its size before it leaves it to the window manager.
-constexpr int kSizeRestores = 3;
+constexpr UINT kTakeSizeBack = WM_APP;
+constexpr int kSizeTakeBacks = 3;
+// A drop-down list is as high as its closed face plus its open list.
+constexpr int kVisibleEntries = 12;
 
 constexpr int IdOf(std::string_view name) {
     return kFirstControlId + static_cast<int>(IndexOf(name));
 }
-// A drop-down list is as high as its closed face plus its open list.
-constexpr int kVisibleEntries = 12;
 
-std::wstring WindowText(HWND control) {
+std::string TextOf(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return Narrow(text);
 }
 
 std::string UserDecimalSeparator() {
@@ -39,7 +37,15 @@ std::string UserDecimalSeparator() {
     return Narrow(separator);
 }
 
-HWND MakeControl(HWND parent, HINSTANCE instance, const ControlDesign& design, int id) {
+TTTOOLINFOW ToolOf(HWND window, UINT_PTR id) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = id;
+    return tool;
+}
+
+HWND MakeControl(HWND parent, HINSTANCE instance, const ControlDesign& design) {
     const wchar_t* windowClass = WC_STATICW;
     DWORD style = WS_CHILD | WS_VISIBLE;
     DWORD exStyle = 0;
@@ -66,14 +72,14 @@ HWND MakeControl(HWND parent, HINSTANCE instance, const ControlDesign& design, i
             exStyle = WS_EX_CLIENTEDGE;
             break;
     }
+    const auto id = static_cast<INT_PTR>(IdOf(design.name));
     return CreateWindowExW(exStyle, windowClass, Wide(design.text).c_str(), style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                           nullptr);
+                           parent, reinterpret_cast<HMENU>(id), instance, nullptr);
 }
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance) : handlers_(*this, UserDecimalSeparator()) {
+Form1::Form1(HINSTANCE instance) : instance_(instance), handlers_(*this, UserDecimalSeparator()) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProcedure;
@@ -114,12 +120,10 @@ HWND Form1::Control(std::string_view name) const {
 }
 
 void Form1::CreateControls() {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
     // The keyboard visits controls in their z-order, and a screen reader names a control by the
     // label just before it; each control is created after its caption, in the designed tab order.
     const auto create = [&](std::size_t index) {
-        controls_[index] =
-            MakeControl(window_, instance, kForm1Controls[index], IdOf(kForm1Controls[index].name));
+        controls_[index] = MakeControl(window_, instance_, kForm1Controls[index]);
     };
     for (const std::string_view name : kTabOrder) {
         const std::size_t index = IndexOf(name);
@@ -148,63 +152,38 @@ void Form1::Form_Load() {
     handlers_.Loaded();
 }
 
-void Form1::CurrentLevelCombo_Click() {
-    handlers_.LevelOrHoursPicked();
-}
-
-void Form1::TargetLevelCombo_Click() {
-    handlers_.TargetLevelPicked();
-}
-
-void Form1::HourPlayCombo_Click() {
-    handlers_.LevelOrHoursPicked();
-}
-
-void Form1::SKTextBox_Change() {
-    handlers_.RateChanged();
-}
-
 HWND Form1::MakeTooltip(DWORD style, UINT flags, UINT_PTR id) const {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
     HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | style, 0, 0, 0, 0,
-                                   window_, nullptr, instance, nullptr);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
+                                   window_, nullptr, instance_, nullptr);
+    TTTOOLINFOW tool = ToolOf(window_, id);
     tool.uFlags = flags;
-    tool.hwnd = window_;
-    tool.uId = id;
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     return tooltip;
 }
 
-void Form1::SetTooltipText(HWND tooltip, UINT_PTR id) const {
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    tool.uId = id;
-    tool.lpszText = const_cast<wchar_t*>(rateNote_.c_str());
+void Form1::SetTooltipText(HWND tooltip, UINT_PTR id, std::string_view text) const {
+    std::wstring wide = Wide(text);
+    TTTOOLINFOW tool = ToolOf(window_, id);
+    tool.lpszText = wide.data();
     SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Form1::ShowRateNote(std::string_view note) {
     HWND box = Control("SKTextBox");
-    rateNote_ = Wide(note);
     const auto boxId = reinterpret_cast<UINT_PTR>(box);
     if (!note.empty() && rateMarker_ == nullptr) {
-        const auto instance =
-            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
         rateMarker_ =
             CreateWindowExW(0, WC_STATICW, nullptr, WS_CHILD | SS_ICON | SS_REALSIZECONTROL, 0, 0,
-                            0, 0, box, nullptr, instance, nullptr);
+                            0, 0, box, nullptr, instance_, nullptr);
         // The box colours its marker, so that the icon stands on the box's own white.
         SetWindowSubclass(box, RateBoxProcedure, 0, 0);
         rateTip_ = MakeTooltip(0, TTF_IDISHWND | TTF_SUBCLASS, boxId);
         noteBalloon_ = MakeTooltip(TTS_BALLOON, TTF_TRACK | TTF_ABSOLUTE, 0);
     }
     if (rateMarker_ != nullptr) {
-        SetTooltipText(rateTip_, boxId);
+        SetTooltipText(rateTip_, boxId, note);
         SendMessageW(rateTip_, TTM_ACTIVATE, !note.empty(), 0);
         ShowWindow(rateMarker_, note.empty() ? SW_HIDE : SW_SHOWNA);
         PlaceRateMarker();
@@ -212,17 +191,26 @@ void Form1::ShowRateNote(std::string_view note) {
     IAccPropServices* services = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                    IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        if (!note.empty()) {
-            services->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                     PROPID_ACC_DESCRIPTION, rateNote_.c_str());
-        } else {
+        if (note.empty()) {
             MSAAPROPID description = PROPID_ACC_DESCRIPTION;
             services->ClearHwndProps(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                      &description, 1);
+        } else {
+            services->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                     PROPID_ACC_DESCRIPTION, Wide(note).c_str());
         }
         services->Release();
     }
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, box, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Form1::ShowNoteBalloon(std::string_view note) {
+    balloonShown_ = !note.empty();
+    SetTooltipText(noteBalloon_, 0, note);
+    // Placed before it shows, so that it never shows elsewhere first.
+    PlaceNoteBalloon();
+    TTTOOLINFOW tool = ToolOf(window_, 0);
+    SendMessageW(noteBalloon_, TTM_TRACKACTIVATE, balloonShown_, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Form1::PlaceRateMarker() {
@@ -247,27 +235,16 @@ void Form1::PlaceRateMarker() {
 }
 
 void Form1::PlaceNoteBalloon() {
-    if (noteBalloon_ == nullptr) {
+    if (!balloonShown_) {
         return;
     }
-    // A keyboard user sees no tooltip: while the rate box has the focus, the note stands in a
-    // balloon pointing at the marker, as Windows tells of a box's input.
-    HWND box = Control("SKTextBox");
-    if (GetFocus() != box || rateNote_.empty()) {
-        SendMessageW(noteBalloon_, TTM_TRACKACTIVATE, FALSE, 0);
-        return;
-    }
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    SetTooltipText(noteBalloon_, 0);
-    SendMessageW(noteBalloon_, TTM_SETMAXTIPWIDTH, 0,
-                 MulDiv(260, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
+    // It points at the marker, as Windows tells of a box's input.
     RECT marker{};
     GetWindowRect(rateMarker_, &marker);
+    SendMessageW(noteBalloon_, TTM_SETMAXTIPWIDTH, 0,
+                 MulDiv(260, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
     SendMessageW(noteBalloon_, TTM_TRACKPOSITION, 0,
                  MAKELPARAM((marker.left + marker.right) / 2, marker.bottom));
-    SendMessageW(noteBalloon_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
 LRESULT CALLBACK Form1::RateBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
@@ -283,42 +260,33 @@ LRESULT CALLBACK Form1::RateBoxProcedure(HWND box, UINT message, WPARAM wParam, 
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-std::string Form1::InputText(Input input) const {
-    return Narrow(WindowText(Control(ControlOf(input))));
+void Form1::ShowResult(Result result, std::string_view text) {
+    SetWindowTextW(Control(ControlOf(result)), Wide(text).c_str());
 }
 
-void Form1::SetResultText(Result result, std::string_view text) {
-    HWND box = Control(ControlOf(result));
-    // Every rewrite, even of the same text, reaches a screen reader as new text.
-    const std::wstring shown = Wide(text);
-    if (WindowText(box) != shown) {
-        SetWindowTextW(box, shown.c_str());
-    }
-}
-
-void Form1::SetWarningCaption(std::string_view caption) {
+void Form1::ShowWarning(std::string_view caption) {
     HWND warning = Control("WarningLabel");
-    const bool appears = !caption.empty() && !IsWindowVisible(warning);
     SetWindowTextW(warning, Wide(caption).c_str());
     ShowWindow(warning, caption.empty() ? SW_HIDE : SW_SHOWNA);
-    if (appears) {
+    if (!caption.empty()) {
+        // Read out at once, as a screen reader reads a message box.
         NotifyWinEvent(EVENT_SYSTEM_ALERT, warning, OBJID_CLIENT, CHILDID_SELF);
     }
 }
 
 void Form1::SetOuterHeight(int twips) {
     outerHeightTwips_ = twips;
-    sizeRestores_ = 0;
+    sizeTakeBacks_ = kSizeTakeBacks;
     ApplySize();
 }
 
-SIZE Form1::DesignedClientSize() const {
+SIZE Form1::ClientSize() const {
     return {scale_.ToPixels(kClientWidthTwips),
             scale_.ToPixels(ClientHeightTwips(outerHeightTwips_))};
 }
 
 void Form1::ApplySize() {
-    const SIZE client = DesignedClientSize();
+    const SIZE client = ClientSize();
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -340,22 +308,19 @@ void Form1::UseFontFor(UINT dpi) {
     font_ = font;
 }
 
-void Form1::LayOut() {
+void Form1::LayOut(std::string_view decimalSeparator) {
     const GdiTextMeasure measure(window_, font_, dpi_);
-    scale_ = TwipsScale::Fitting(kForm1Controls, measure, handlers_.DecimalSeparator());
+    scale_ = TwipsScale::Fitting(kForm1Controls, measure, decimalSeparator);
     for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
-        const ControlDesign& design = kForm1Controls[index];
-        const PixelRect rect = scale_.ToPixels(design.rect);
-        int height = rect.height;
-        if (design.kind == ControlKind::Selector) {
+        PixelRect rect = scale_.ToPixels(kForm1Controls[index].rect);
+        if (kForm1Controls[index].kind == ControlKind::Selector) {
             // The closed face takes the height its font gives it; the rest is the open list.
-            height += kVisibleEntries *
-                      static_cast<int>(SendMessageW(controls_[index], CB_GETITEMHEIGHT, 0, 0));
+            rect.height += kVisibleEntries *
+                           static_cast<int>(SendMessageW(controls_[index], CB_GETITEMHEIGHT, 0, 0));
         }
-        MoveWindow(controls_[index], rect.left, rect.top, rect.width, height, TRUE);
+        MoveWindow(controls_[index], rect.left, rect.top, rect.width, rect.height, TRUE);
     }
     PlaceRateMarker();
-    SetOuterHeight(outerHeightTwips_);
 }
 
 LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -372,14 +337,18 @@ LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            switch (MAKELONG(LOWORD(wParam), HIWORD(wParam))) {
+            // The entry already shown, picked again from the open list, sends CBN_SELENDOK alone.
+            switch (static_cast<DWORD>(wParam)) {
                 case MAKELONG(IdOf("CurrentLevelCombo"), CBN_SELCHANGE):
+                case MAKELONG(IdOf("CurrentLevelCombo"), CBN_SELENDOK):
                     CurrentLevelCombo_Click();
                     break;
                 case MAKELONG(IdOf("TargetLevelCombo"), CBN_SELCHANGE):
+                case MAKELONG(IdOf("TargetLevelCombo"), CBN_SELENDOK):
                     TargetLevelCombo_Click();
                     break;
                 case MAKELONG(IdOf("HourPlayCombo"), CBN_SELCHANGE):
+                case MAKELONG(IdOf("HourPlayCombo"), CBN_SELENDOK):
                     HourPlayCombo_Click();
                     break;
                 case MAKELONG(IdOf("SKTextBox"), EN_CHANGE):
@@ -387,7 +356,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     break;
                 case MAKELONG(IdOf("SKTextBox"), EN_SETFOCUS):
                 case MAKELONG(IdOf("SKTextBox"), EN_KILLFOCUS):
-                    PlaceNoteBalloon();
+                    handlers_.RateFocusChanged(HIWORD(wParam) == EN_SETFOCUS);
                     break;
                 default:
                     break;
@@ -403,21 +372,16 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOVE:
             PlaceNoteBalloon();
             return 0;
-        case WM_SIZE: {
-            // The window cannot be resized, but under Wine a window manager's late answer to an
-            // earlier size can arrive after the latest one, and would cut off the warning or
-            // leave a gap; the window takes its size back, a few times at most, so that it never
-            // fights a window manager that insists.
-            const SIZE designed = DesignedClientSize();
-            if (wParam == SIZE_RESTORED &&
-                (LOWORD(lParam) != designed.cx || HIWORD(lParam) != designed.cy) &&
-                sizeRestores_ < kSizeRestores) {
-                ++sizeRestores_;
-                PostMessageW(window_, kRestoreSize, 0, 0);
+        case WM_SIZE:
+            // Taken back for Wine, where a window manager's late answer to an earlier size can
+            // arrive after the latest one; a few times at most, never to fight one that insists.
+            if (wParam == SIZE_RESTORED && lParam != MAKELPARAM(ClientSize().cx, ClientSize().cy) &&
+                sizeTakeBacks_ > 0) {
+                --sizeTakeBacks_;
+                PostMessageW(window_, kTakeSizeBack, 0, 0);
             }
             return 0;
-        }
-        case kRestoreSize:
+        case kTakeSizeBack:
             ApplySize();
             return 0;
         case WM_DPICHANGED: {
@@ -425,7 +389,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             UseFontFor(HIWORD(wParam));
-            LayOut();
+            handlers_.FontChanged();
             return 0;
         }
         case WM_SETTINGCHANGE:
@@ -434,7 +398,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 handlers_.DecimalSeparatorChanged(UserDecimalSeparator());
             } else if (wParam == SPI_SETNONCLIENTMETRICS) {
                 UseFontFor(dpi_);
-                LayOut();
+                handlers_.FontChanged();
             }
             return 0;
         case WM_DESTROY:
@@ -443,6 +407,22 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefWindowProcW(window_, message, wParam, lParam);
     }
+}
+
+void Form1::CurrentLevelCombo_Click() {
+    handlers_.InputChanged(Input::CurrentLevel, TextOf(Control("CurrentLevelCombo")));
+}
+
+void Form1::TargetLevelCombo_Click() {
+    handlers_.InputChanged(Input::TargetLevel, TextOf(Control("TargetLevelCombo")));
+}
+
+void Form1::HourPlayCombo_Click() {
+    handlers_.InputChanged(Input::HoursPerDay, TextOf(Control("HourPlayCombo")));
+}
+
+void Form1::SKTextBox_Change() {
+    handlers_.InputChanged(Input::Rate, TextOf(Control("SKTextBox")));
 }
 
 }  // namespace ranktally

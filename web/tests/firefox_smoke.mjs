@@ -34,7 +34,7 @@ async function serverReady() {
 }
 
 async function figuresOf(page) {
-    return page.$$eval("[data-result]", (boxes) => boxes.map((box) => box.value));
+    return page.$$eval(".result", (boxes) => boxes.map((box) => box.value));
 }
 
 let browser;

@@ -119,6 +119,63 @@ test("a 100,000-digit paste", async ({ page }) => {
     await expect(hoursNeeded(page)).toHaveValue("Overflow");
 });
 
+// Browsers differ in which events a pick raises: "change" alone must do, and "input" and "change"
+// together must write each changed figure and the warning once, or a screen reader hears it twice.
+test("a pick told only as a change", async ({ page }) => {
+    await open(page);
+    await page.evaluate(() => {
+        for (const [id, value] of [["CurrentLevelCombo", "1"], ["TargetLevelCombo", "2"]]) {
+            const list = document.getElementById(id);
+            list.value = value;
+            list.dispatchEvent(new Event("change", { bubbles: true }));
+        }
+    });
+    await expectFigures(page, ["1450", "0.145", "0.145"]);
+});
+
+test("a pick told as both input and change writes each change once", async ({ page }) => {
+    await open(page);
+    await current(page).selectOption("1");
+    const writes = await page.evaluate(async () => {
+        const writes = [];
+        const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, "value");
+        for (const box of document.querySelectorAll(".result")) {
+            Object.defineProperty(box, "value", {
+                get: () => value.get.call(box),
+                set: (text) => {
+                    writes.push(box.id);
+                    value.set.call(box, text);
+                },
+            });
+        }
+        new MutationObserver((records) => records.forEach((r) => writes.push(r.target.id)))
+            .observe(document.getElementById("WarningLabel"), { childList: true });
+        const list = document.getElementById("TargetLevelCombo");
+        list.value = "220";
+        for (const type of ["input", "change"]) {
+            list.dispatchEvent(new Event(type, { bubbles: true }));
+        }
+        await new Promise((resolve) => setTimeout(resolve));
+        return writes.sort();
+    });
+    expect(writes).toEqual(
+        ["DaysNeededTextBox", "HoursNeededTextBox", "SKNeededTextBox", "WarningLabel"]);
+    await expect(page.getByRole("status")).toHaveText(warning);
+});
+
+// A link is taken at load as the user's edits are: into the controls, the figures and the notes.
+test("a link opened at load restores the inputs", async ({ page }) => {
+    await open(page, "#current=1&target=220&hours=24&rate=10%2C000");
+    for (const [input, value] of [[current, "1"], [target, "220"], [hours, "24"],
+                                  [rate, "10,000"]]) {
+        await expect(input(page)).toHaveValue(value);
+    }
+    await expectFigures(page, ["2076261991", "207626199.1", "8651091.62916667"]);
+    await expect(page.getByRole("status")).toHaveText(warning);
+    await expect(page.locator("#RateNote")).toHaveText(
+        "Read as 10: everything from \",\" on is ignored.");
+});
+
 test("the link carries the inputs, through a reload", async ({ page }) => {
     await open(page, "#current=150&target=200&hours=8&rate=50000");
     await expectFigures(page, ["1763166200", "35263.324", "4407.9155"]);
