@@ -78,7 +78,7 @@ void FormHandlers::ShowRateNote() {
 
 void FormHandlers::ShowNoteBalloon() {
     // Only while the box has the keyboard focus, and only with something to tell.
-    const std::string& wanted = rateFocused_ ? note_ : std::string();
+    const std::string_view wanted = rateFocused_ ? std::string_view(note_) : std::string_view();
     if (wanted != balloon_) {
         balloon_ = wanted;
         view_.ShowNoteBalloon(balloon_);
