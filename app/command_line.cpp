@@ -4,11 +4,16 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <string>
+
+#include "translation.h"
 
 namespace ranktally {
 namespace {
 
-constexpr const char* kHelp =
+// TRANSLATORS: keep the option names (-h, --help, -v, --version, -platform, -style, -reverse)
+// and NAME as they are.
+constexpr std::string_view kHelp = N_(
     "Usage: ranktally [options]\n"
     "Work out the points, hours and days a level climb takes.\n"
     "\n"
@@ -16,7 +21,7 @@ constexpr const char* kHelp =
     "  -h, --help     Show this help and exit.\n"
     "  -v, --version  Show the version and exit.\n"
     "\n"
-    "Qt's options, such as -platform NAME, -style NAME and -reverse, are accepted too.\n";
+    "Qt's options, such as -platform NAME, -style NAME and -reverse, are accepted too.\n");
 
 // The options QGuiApplication, QApplication and their platform plugins read and take out of the
 // arguments, with a value and without one.
@@ -38,6 +43,10 @@ const char* const kQtOptionsWithValue[] = {"platform",
                                            "qmljsdebugger"};
 const char* const kQtFlags[] = {"reverse", "widgetcount", "testability",
                                 "nograb",  "dograb",      "sync"};
+
+void Complain(const std::string& complaint) {
+    std::fprintf(stderr, "ranktally: %s\n", complaint.c_str());
+}
 
 }  // namespace
 
@@ -62,12 +71,13 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
     }
 
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "ranktally: %s Try 'ranktally --help'.\n",
-                     qPrintable(parser.errorText()));
+        // TRANSLATORS: %1 is Qt's own reason, such as "Unknown option 'bogus'.".
+        const std::string reason = parser.errorText().toStdString();
+        Complain(Filled(Translated(N_("%1 Try 'ranktally --help'.")), {reason}));
         return 2;
     }
     if (parser.isSet(help)) {
-        std::fputs(kHelp, stdout);
+        std::fputs(std::string(Translated(kHelp)).c_str(), stdout);
         return 0;
     }
     if (parser.isSet(version)) {
@@ -75,9 +85,10 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr,
-                     "ranktally: takes no arguments, but was given '%s'. Try 'ranktally --help'.\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
+        const std::string argument = parser.positionalArguments().constFirst().toStdString();
+        Complain(Filled(
+            Translated(N_("takes no arguments, but was given '%1'. Try 'ranktally --help'.")),
+            {argument}));
         return 2;
     }
     return std::nullopt;

@@ -34,7 +34,7 @@ void Calculator::ClearWarning() {
 }
 
 void Calculator::ShowWarning() {
-    window_.SetWarningCaption(kWarningMessage);
+    window_.SetWarningCaption(Translated(kWarningMessage));
     window_.SetOuterHeight(kExpandedHeightTwips);
 }
 
@@ -45,10 +45,10 @@ void Calculator::PublishTimeTexts(std::string_view hours, std::string_view days)
 
 std::optional<std::string_view> Calculator::RateVerdict() const {
     if (rateOverflowed) {
-        return kOverflow;
+        return Translated(kOverflow);
     }
     if (skperhour == 0) {
-        return kUnlimited;
+        return Translated(kUnlimited);
     }
     return std::nullopt;
 }
@@ -104,18 +104,18 @@ void Calculator::Publish() {
     }
     hoursneeded = temp / skperhour;
     if (!std::isfinite(hoursneeded)) {
-        PublishTimeTexts(kOverflow, kOverflow);
+        PublishTimeTexts(Translated(kOverflow), Translated(kOverflow));
         return;
     }
     window_.SetResultText(Result::HoursNeeded, FormatGeneral(hoursneeded, decimalSeparator_));
     // No hours a day never gets there; a tiny number of hours a day can leave the double range.
     std::string days;
     if (hourplay == 0) {
-        days = kUnlimited;
+        days = Translated(kUnlimited);
     } else {
         const double daysNeeded = hoursneeded / hourplay;
         days = std::isfinite(daysNeeded) ? FormatGeneral(daysNeeded, decimalSeparator_)
-                                         : std::string(kOverflow);
+                                         : std::string(Translated(kOverflow));
     }
     window_.SetResultText(Result::DaysNeeded, days);
 }

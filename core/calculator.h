@@ -7,15 +7,16 @@
 #include <utility>
 
 #include "calculator_window.h"
+#include "translation.h"
 
 namespace ranktally {
 
-inline constexpr std::string_view kWarningMessage =
+inline constexpr std::string_view kWarningMessage = N_(
     "WARNING:You have selected a higher target level than 200. The numbers you will get are wrong "
     "for the SL levels, since your SK gain wont be as high as the XP gain. Reduce target lvl to "
-    "200 or increase current lvl to 200.";
-inline constexpr std::string_view kUnlimited = "Unlimited";
-inline constexpr std::string_view kOverflow = "Overflow";
+    "200 or increase current lvl to 200.");
+inline constexpr std::string_view kUnlimited = N_("Unlimited");
+inline constexpr std::string_view kOverflow = N_("Overflow");
 inline constexpr int kCompactHeightTwips = 2775;
 inline constexpr int kExpandedHeightTwips = 3800;
 

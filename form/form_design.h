@@ -11,6 +11,7 @@
 
 #include "calculator_window.h"
 #include "level_table.h"
+#include "translation.h"
 
 namespace ranktally {
 
@@ -50,7 +51,8 @@ struct ControlDesign {
     std::string_view name;  // the control's object name
     ControlKind kind;
     TwipsRect rect;
-    std::string_view text;  // the text it holds when the window is created
+    // The text it holds when the window is created: the source of its translation when marked.
+    std::string_view text;
 };
 
 inline constexpr std::string_view kWindowTitle = "Ranktally";
@@ -62,24 +64,24 @@ inline constexpr int kDesignedClientHeightTwips = 2400;
 inline constexpr std::array<ControlDesign, 16> kForm1Controls = {{
     // The selectors and Label6 were designed up to 15 twips higher, into the row below; each
     // stops where that row starts, so that no two controls overlap.
-    {"Label8", ControlKind::Caption, {0, 104, 1066, 221}, "Current level:"},
+    {"Label8", ControlKind::Caption, {0, 104, 1066, 221}, N_("Current level:")},
     {"CurrentLevelCombo", ControlKind::Selector, {1869, 104, 716, 311}, ""},
-    {"Label5", ControlKind::Caption, {0, 415, 1066, 221}, "Target level:"},
+    {"Label5", ControlKind::Caption, {0, 415, 1066, 221}, N_("Target level:")},
     {"TargetLevelCombo", ControlKind::Selector, {1869, 415, 716, 311}, ""},
-    {"Label6", ControlKind::Caption, {0, 720, 1650, 315}, "Hours played per day:"},
+    {"Label6", ControlKind::Caption, {0, 720, 1650, 315}, N_("Hours played per day:")},
     {"HourPlayCombo", ControlKind::Selector, {1869, 726, 716, 312}, ""},
     // Designed 1890 wide, running 21 twips under the rate box; it stops where the box starts.
-    {"Label7", ControlKind::Caption, {0, 1035, 1869, 225}, "Average SK/XP per hour:"},
+    {"Label7", ControlKind::Caption, {0, 1035, 1869, 225}, N_("Average SK/XP per hour:")},
     {"SKTextBox", ControlKind::RateBox, {1869, 1038, 1417, 285}, "10000"},
-    {"Label4", ControlKind::Caption, {0, 1453, 1300, 221}, "SK/XP needed:"},
+    {"Label4", ControlKind::Caption, {0, 1453, 1300, 221}, N_("SK/XP needed:")},
     {"SKNeededTextBox", ControlKind::ResultBox, {1869, 1453, 1417, 285}, ""},
-    {"Label3", ControlKind::Caption, {0, 1764, 1417, 221}, "Hours needed:"},
+    {"Label3", ControlKind::Caption, {0, 1764, 1417, 221}, N_("Hours needed:")},
     {"HoursNeededTextBox", ControlKind::ResultBox, {1869, 1764, 1417, 285}, ""},
-    {"Label2", ControlKind::Caption, {0, 2076, 1300, 221}, "Days Needed:"},
+    {"Label2", ControlKind::Caption, {0, 2076, 1300, 221}, N_("Days Needed:")},
     {"DaysNeededTextBox", ControlKind::ResultBox, {1869, 2076, 1417, 285}, ""},
     {"WarningLabel", ControlKind::Warning, {0, 2387, 3286, 995}, ""},
     // Designed 720 wide, running 30 twips past the client area; it stops at its edge.
-    {"Label1", ControlKind::Credit, {2640, 105, 690, 840}, "by the Ranktally team"},
+    {"Label1", ControlKind::Credit, {2640, 105, 690, 840}, N_("by the Ranktally team")},
 }};
 
 // The position of the control with this name in kForm1Controls; a name that is not there is a

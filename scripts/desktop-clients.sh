@@ -38,7 +38,7 @@ if [ "${1:-}" = --client ]; then
         x11)
             start_openbox
             "$build/app/ranktally" -platform xcb >"$log" 2>&1 &
-            tests/desktop/x11_window_manager.sh data/org.ranktally.Ranktally.desktop ||
+            tests/desktop/x11_window_manager.sh data/org.ranktally.Ranktally.desktop.in ||
                 { cat "$log"; exit 1; }
             ;;
         atspi)

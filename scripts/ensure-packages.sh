@@ -5,7 +5,7 @@ set -euo pipefail
 
 declare -A needs=(
     # Qt and fonts for the window, rsvg-convert to render the icon.
-    [build]="cmake g++ make qt6-base-dev librsvg2-bin fonts-dejavu-core"
+    [build]="cmake g++ make qt6-base-dev librsvg2-bin fonts-dejavu-core gettext"
     [test]="libgtest-dev"
     [fuzz]="clang-14 libclang-rt-14-dev"
     # dpkg-shlibdeps and file for CPack; the validators; an X server to see the window.

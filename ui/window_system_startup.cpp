@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
+
+#include "translation.h"
 
 namespace ranktally {
 namespace {
@@ -33,7 +36,10 @@ void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString
     if (cause != held.end()) {
         reason = cause->text.trimmed();
     }
-    std::fprintf(stderr, "ranktally: cannot open a window: %s\n", qPrintable(reason));
+    // TRANSLATORS: %1 is the window system's own reason, as Qt words it.
+    const std::string complaint =
+        Filled(Translated(N_("cannot open a window: %1")), {reason.toStdString()});
+    std::fprintf(stderr, "ranktally: %s\n", complaint.c_str());
     std::fflush(stderr);
     std::_Exit(EXIT_FAILURE);
 }

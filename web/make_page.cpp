@@ -17,6 +17,15 @@ namespace ranktally {
 namespace {
 
 constexpr std::string_view kTitle = "Form1";
+// The page's own texts, beside the form's.
+constexpr std::string_view kDescription =
+    N_("How many points, hours and days a climb from one level to another takes.");
+constexpr std::string_view kNeedsScript =
+    N_("Ranktally needs JavaScript and WebAssembly to calculate.");
+// The same words as the desktop entry's generic name, after the program's name in the title.
+constexpr std::string_view kKindOfProgram = N_("Level Climb Calculator");
+// TRANSLATORS: names the list of the page's languages at its foot, for screen readers.
+constexpr std::string_view kLanguageList = N_("Languages");
 constexpr std::string_view kOptions = ":options";
 
 // Every text the page shows from the design, by its name there: the one place a translation's
