@@ -13,15 +13,15 @@ namespace {
 
 // TRANSLATORS: keep the option names (-h, --help, -v, --version, -platform, -style, -reverse)
 // and NAME as they are.
-constexpr std::string_view kHelp = N_(
-    "Usage: ranktally [options]\n"
-    "Work out the points, hours and days a level climb takes.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     Show this help and exit.\n"
-    "  -v, --version  Show the version and exit.\n"
-    "\n"
-    "Qt's options, such as -platform NAME, -style NAME and -reverse, are accepted too.\n");
+constexpr std::string_view kHelp =
+    N_("Usage: ranktally [options]\n"
+       "Work out the points, hours and days a level climb takes.\n"
+       "\n"
+       "Options:\n"
+       "  -h, --help     Show this help and exit.\n"
+       "  -v, --version  Show the version and exit.\n"
+       "\n"
+       "Qt's options, such as -platform NAME, -style NAME and -reverse, are accepted too.\n");
 
 // The options QGuiApplication, QApplication and their platform plugins read and take out of the
 // arguments, with a value and without one.

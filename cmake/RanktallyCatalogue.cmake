@@ -7,12 +7,12 @@ file(STRINGS ${RANKTALLY_PO_DIR}/LINGUAS RANKTALLY_LANGUAGES REGEX "^[^#]")
 # The texts of the program's own sources, not the desktop entry's, AppStream's or the installer's.
 set(RANKTALLY_PROGRAM_TEXTS "^(core|form|app|ui|web)/.*\\.(h|cpp)$|^win32/.*\\.cpp$")
 
-# ranktally_add_catalogue(TARGET [LANGUAGES lang...] [PSEUDO] [PLACES regex]): English, the given
-# languages (all shipped ones when none are given) and, with PSEUDO, the pseudo-language en-XA;
+# ranktally_add_catalogue(TARGET [ALL] [LANGUAGES lang...] [PSEUDO] [PLACES regex]): English, with
+# ALL every shipped language, else the languages given, and with PSEUDO the pseudo-language en-XA;
 # only the texts with a place matching PLACES (the program's own texts when not given).
 function(ranktally_add_catalogue target)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "PSEUDO" "PLACES" "LANGUAGES")
-    if(NOT arg_LANGUAGES)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "ALL;PSEUDO" "PLACES" "LANGUAGES")
+    if(arg_ALL)
         set(arg_LANGUAGES ${RANKTALLY_LANGUAGES})
     endif()
     if(NOT arg_PLACES)

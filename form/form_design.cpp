@@ -40,7 +40,7 @@ std::vector<Measured> MeasureAll(std::span<const ControlDesign> controls,
     std::vector<Measured> measured;
     measured.reserve(controls.size());
     for (const ControlDesign& control : controls) {
-        std::string text = MeasuredText(control, figure);
+        std::string text = MeasuredText(control, measure, figure);
         const PixelSize needed = Wraps(control) ? PixelSize{} : measure.Needed(control, text);
         measured.push_back({control, std::move(text), needed});
     }
@@ -103,21 +103,46 @@ std::string WidestFigure(const TextMeasure& measure, std::string_view decimalSep
     return measure.FigureWidth(exponent) > measure.FigureWidth(positional) ? exponent : positional;
 }
 
-std::string MeasuredText(const ControlDesign& control, std::string_view widestFigure) {
+std::string MeasuredText(const ControlDesign& control, const TextMeasure& measure,
+                         std::string_view widestFigure) {
     switch (control.kind) {
         case ControlKind::Selector:
             // The entries are whole numbers from 1 up: the last is the longest.
             return ListEntry(SelectorOf(control.name).entries - 1);
         case ControlKind::RateBox:
-        case ControlKind::ResultBox:
             return std::string(widestFigure);
+        case ControlKind::ResultBox: {
+            std::string_view widest = widestFigure;
+            for (const std::string_view verdict : {Translated(kUnlimited), Translated(kOverflow)}) {
+                if (measure.FigureWidth(verdict) > measure.FigureWidth(widest)) {
+                    widest = verdict;
+                }
+            }
+            return std::string(widest);
+        }
         case ControlKind::Warning:
-            return std::string(kWarningMessage);
+            return std::string(Translated(kWarningMessage));
         case ControlKind::Caption:
         case ControlKind::Credit:
             break;
     }
-    return std::string(control.text);
+    return std::string(Translated(control.text));
+}
+
+std::string AccessibleName(const ControlDesign& caption) {
+    std::string name(Translated(caption.text));
+    // A colon, then any plain, no-break (U+00A0) or narrow no-break (U+202F) space before it.
+    constexpr std::string_view kTrailing[] = {":", " ", "\xC2\xA0", "\xE2\x80\xAF"};
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view tail : kTrailing) {
+            if (name.ends_with(tail)) {
+                name.resize(name.size() - tail.size());
+                trimmed = true;
+            }
+        }
+    }
+    return name;
 }
 
 int TwipsScale::ToPixels(int twips) const {

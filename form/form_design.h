@@ -166,9 +166,15 @@ public:
 // with three exponent digits.
 std::string WidestFigure(const TextMeasure& measure, std::string_view decimalSeparator);
 
-// The text a control must show whole: a caption its own, a selector its longest entry, a box the
-// widest figure, the warning its message (whether or not it shows now).
-std::string MeasuredText(const ControlDesign& control, std::string_view widestFigure);
+// The text a control must show whole, in the language in use: a caption its own, a selector its
+// longest entry, the rate box the widest figure, a result box the widest of that figure,
+// "Unlimited" and "Overflow", the warning its message (whether or not it shows now).
+std::string MeasuredText(const ControlDesign& control, const TextMeasure& measure,
+                         std::string_view widestFigure);
+
+// The name a screen reader gives the control a caption names: the caption in the language in use,
+// without its closing colon and the space some languages put before it.
+std::string AccessibleName(const ControlDesign& caption);
 
 // Twips to pixels with one factor for the whole window, so that the design keeps its proportions.
 class TwipsScale {

@@ -174,14 +174,28 @@ TEST(Form1Design, ControlsLieInsideAndApart) {
     EXPECT_THROW(DesignOf("Label9"), std::out_of_range);
 }
 
-// What each kind of control is measured with.
+// What each kind of control is measured with, in English and in the pseudo-language, whose
+// "Unlimited" is wider than a short figure and whose texts are all bracketed.
 TEST(Form1Design, MeasuredTexts) {
-    EXPECT_EQ(MeasuredText(DesignOf("TargetLevelCombo"), "-1"), "220");
-    EXPECT_EQ(MeasuredText(DesignOf("HourPlayCombo"), "-1"), "24");
-    EXPECT_EQ(MeasuredText(DesignOf("DaysNeededTextBox"), "-1"), "-1");
-    EXPECT_EQ(MeasuredText(DesignOf("WarningLabel"), "-1"), kWarningMessage);
-    EXPECT_EQ(MeasuredText(DesignOf("Label6"), "-1"), "Hours played per day:");
-    EXPECT_EQ(WidestFigure(FakeMeasure(1), ","), "-8,88888888888888E-888");
+    const FakeMeasure measure(1);
+    EXPECT_EQ(MeasuredText(DesignOf("TargetLevelCombo"), measure, "-1"), "220");
+    EXPECT_EQ(MeasuredText(DesignOf("HourPlayCombo"), measure, "-1"), "24");
+    EXPECT_EQ(MeasuredText(DesignOf("DaysNeededTextBox"), measure, "-1"), "Unlimited");
+    EXPECT_EQ(MeasuredText(DesignOf("DaysNeededTextBox"), measure, "-0.00012345"), "-0.00012345");
+    EXPECT_EQ(MeasuredText(DesignOf("SKTextBox"), measure, "-1"), "-1");
+    EXPECT_EQ(MeasuredText(DesignOf("WarningLabel"), measure, "-1"), kWarningMessage);
+    EXPECT_EQ(MeasuredText(DesignOf("Label6"), measure, "-1"), "Hours played per day:");
+    EXPECT_EQ(AccessibleName(DesignOf("Label6")), "Hours played per day");
+    EXPECT_EQ(WidestFigure(measure, ","), "-8,88888888888888E-888");
+
+    const std::vector<std::string> pseudo = {"en-XA"};
+    UseLanguage(MatchLanguage(pseudo));
+    EXPECT_EQ(MeasuredText(DesignOf("DaysNeededTextBox"), measure, "-1"), Translated(kUnlimited));
+    for (const std::string_view name : {"Label6", "WarningLabel", "Label1"}) {
+        EXPECT_TRUE(MeasuredText(DesignOf(name), measure, "-1").starts_with("[")) << name;
+    }
+    EXPECT_EQ(MeasuredText(DesignOf("HourPlayCombo"), measure, "-1"), "24");
+    UseLanguage(Languages().front());
 }
 
 }  // namespace
