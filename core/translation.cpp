@@ -54,6 +54,10 @@ std::span<const Language> Languages() {
 std::string_view OwnName(const Language& language) {
     const std::span<const std::string_view> sources = CatalogueSources();
     const auto found = std::find(sources.begin(), sources.end(), kOwnName);
+    // A program that carries only texts it shows has no names of languages; the tag stands in.
+    if (found == sources.end()) {
+        return language.tag;
+    }
     return language.texts[static_cast<std::size_t>(found - sources.begin())];
 }
 
