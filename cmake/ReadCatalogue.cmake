@@ -1,10 +1,11 @@
 # Reads gettext catalogues in CMake script mode, for the build steps that write them into what
 # they build. Include it; it defines read_po, pseudo and literal.
 
-# CMake splits lists at ";" and reads "[" and "]" as brackets: the texts carry them as markers.
-set(semicolon "<rt-semicolon>")
-set(open_bracket "<rt-open>")
-set(close_bracket "<rt-close>")
+# CMake splits lists at ";" and reads "[" and "]" as brackets: the texts carry them as markers,
+# without letters, which the pseudo-language would accent.
+set(semicolon "<59>")
+set(open_bracket "<91>")
+set(close_bracket "<93>")
 
 # Reads a PO file into <prefix>_ids and <prefix>_strs: the texts with a place (a "#:" line) that
 # matches the regular expression `places`, as C string literals' insides, marked as in this file;

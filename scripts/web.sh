@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the page into build/web/site/ (the core and the form compiled to WebAssembly) and serves it
-# at http://localhost:8000. --build-only only builds; --test also runs the core's tests in
-# WebAssembly under node and the page's tests in Chromium and Firefox.
+# Builds the site into build/web/site/ (a page per language, each on the core and the form compiled
+# to WebAssembly with its language's texts) and serves it at http://localhost:8000. --build-only
+# only builds; --test also runs the core's tests in WebAssembly under node and the pages' tests in
+# Chromium and Firefox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,6 +1,7 @@
 // Forwards the page's events to the form compiled to WebAssembly, by the ids of its controls, and
 // applies the changes it takes back; the link after "#" carries the inputs. The form decides what
-// each event does and what is new: no rule of it is written here.
+// each event does and what is new, and the module which language suits the browser: no rule of
+// either is written here.
 "use strict";
 
 (() => {
@@ -52,14 +53,8 @@
         history.replaceState(null, "", `#${parts.join("&")}`);
     }
 
-    function start(module) {
-        // Calls the C function rt_NAME with these texts, and gives back the text it returns.
-        const call = (name, ...texts) => {
-            const pointers = texts.map((text) => module.allocateUTF8(text));
-            const result = module.UTF8ToString(module[`_rt_${name}`](...pointers));
-            pointers.forEach((pointer) => module._free(pointer));
-            return result;
-        };
+    // `call` runs a function of the module's C API: see module_api.js.
+    function start({ call }) {
         const edited = (control) => call("input_changed", control.id, control.value);
         // Each change as the form tells it, once: a result box shows its text as its value, the
         // warning and the note, live regions, as their content.
@@ -72,7 +67,19 @@
             writeLink();
         };
 
-        call("loaded", decimalSeparator());
+        const language = document.documentElement.lang;
+        // The root alone sends a browser that prefers another language to that language's page,
+        // with the inputs; every other page keeps the language it was opened in.
+        if (document.documentElement.hasAttribute("data-picks-language")) {
+            const preferred = navigator.languages.map((tag) => `${tag}\n`).join("");
+            const chosen = call("language_for", preferred);
+            const link = document.querySelector(`footer a[hreflang="${chosen}"]`);
+            if (chosen !== language && link) {
+                location.replace(link.href + location.hash);
+                return;
+            }
+        }
+        call("loaded", decimalSeparator(), language);
         restoreFromLink(edited);
         show();
         // A pick reaches some browsers as "input", others as "change" only, others as both; the
@@ -89,12 +96,14 @@
             show();
         });
         document.getElementById("needs").hidden = true;
+        // Each page's folder has its worker, which keeps that page for use offline: registered
+        // once the page stays, so that a root left for another language keeps nothing.
+        if ("serviceWorker" in navigator) {
+            navigator.serviceWorker.register("sw.js");
+        }
     }
 
     if (typeof WebAssembly === "object" && typeof Ranktally === "function") {
         Ranktally().then(start);
-    }
-    if ("serviceWorker" in navigator) {
-        navigator.serviceWorker.register("sw.js");
     }
 })();

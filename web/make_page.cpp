@@ -1,8 +1,14 @@
-// Writes the page from its template and the form's design, at build time. A place in the template
-// is a name between two "@": @NAME@ takes the text of the design's control NAME (@Form1@ the
-// window's title), @NAME:options@ the entries of the list NAME. A place the design does not know
-// fails the build, and so does a text of the design the template has no place for, so that the
-// two never drift apart. Run under node with the real file system: make_page TEMPLATE OUTPUT
+// Writes one language's page and its web app manifest from their templates and the form's design,
+// at build time; it decides no layout, and the module, not this, translates what the page shows
+// later. A place in a template is a name between two "@": @NAME@ takes the text of the design's
+// control NAME (@Form1@ the window's title), @NAME:options@ the entries of the list NAME, and the
+// page's own places are those of PagePlace below. A place nothing fills fails the build, and so
+// does a text of the design the page's template has no place for, so that the two never drift
+// apart. Run under node with the real file system:
+//   make_page SITE_URL PAGE PAGE_TEMPLATE PAGE_OUTPUT MANIFEST_TEMPLATE MANIFEST_OUTPUT
+// SITE_URL is the site's address, ending in "/"; PAGE is the language tag of a page in the folder
+// of that name, or "." for the English page at the site's root.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -27,15 +33,17 @@ constexpr std::string_view kKindOfProgram = N_("Level Climb Calculator");
 // TRANSLATORS: names the list of the page's languages at its foot, for screen readers.
 constexpr std::string_view kLanguageList = N_("Languages");
 constexpr std::string_view kOptions = ":options";
+constexpr std::string_view kRootPage = ".";
 
-// Every text the page shows from the design, by its name there: the one place a translation's
-// table would stand in.
-std::string_view Text(std::string_view name) {
-    return name == kTitle ? kWindowTitle : DesignOf(name).text;
-}
+// The page being written: its language, and where it stands in the site.
+struct Page {
+    const Language& language;
+    bool atRoot;  // the English page that sends a browser preferring another language on
+    std::string_view siteUrl;
+};
 
 // Texts from the design are plain; only these characters could be taken for markup.
-std::string Escaped(std::string_view text) {
+std::string HtmlEscaped(std::string_view text) {
     std::string escaped;
     for (const char c : text) {
         switch (c) {
@@ -58,6 +66,24 @@ std::string Escaped(std::string_view text) {
     return escaped;
 }
 
+// A text inside a JSON string; the catalogue's texts hold no control characters.
+std::string JsonEscaped(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            escaped += '\\';
+        }
+        escaped += c;
+    }
+    return escaped;
+}
+
+// How a template's kind writes a text, and the places it must have.
+struct Format {
+    std::string (*escaped)(std::string_view);
+    std::set<std::string> needed;
+};
+
 std::string Options(const SelectorDesign& selector) {
     std::string html;
     // Nothing is picked until the user picks, as in the desktop windows.
@@ -67,13 +93,90 @@ std::string Options(const SelectorDesign& selector) {
     int index = 0;
     for (const std::string& entry : ListEntries(selector)) {
         html += index++ == selector.startingPick ? "<option selected>" : "<option>";
-        html += Escaped(entry) + "</option>";
+        html += HtmlEscaped(entry) + "</option>";
     }
     return html;
 }
 
-// What fills the place with this name; nothing for a name the design does not know.
-std::optional<std::string> Filling(std::string_view place) {
+// From this page to the site's root, where the files every page shares stand.
+std::string_view ToRoot(const Page& page) {
+    return page.atRoot ? "" : "../";
+}
+
+// The addresses search engines are told of: every shipped language's page, and the root for a
+// browser none of them suits.
+std::string Alternates(const Page& page) {
+    std::string html;
+    for (const Language& language : Languages()) {
+        if (language.shipped) {
+            html += "<link rel=\"alternate\" hreflang=\"" + std::string(language.tag) +
+                    "\" href=\"" + HtmlEscaped(page.siteUrl) + std::string(language.tag) + "/\">\n";
+        }
+    }
+    return html + "<link rel=\"alternate\" hreflang=\"x-default\" href=\"" +
+           HtmlEscaped(page.siteUrl) + "\">";
+}
+
+// The list at the page's foot: each shipped language by its own name and in its own language. The
+// page's language is the current one; it is this very page except at the root, whose English
+// link leads to en/, the English page that never sends anyone on.
+std::string LanguageLinks(const Page& page) {
+    std::string html;
+    for (const Language& language : Languages()) {
+        if (!language.shipped) {
+            continue;
+        }
+        const std::string tag(language.tag);
+        html += "<li><a href=\"" + std::string(ToRoot(page)) + tag + "/\" hreflang=\"" + tag +
+                "\" lang=\"" + tag + "\"";
+        if (&language == &page.language) {
+            html += page.atRoot ? " aria-current=\"true\"" : " aria-current=\"page\"";
+        }
+        html += ">" + HtmlEscaped(OwnName(language)) + "</a></li>";
+    }
+    return html;
+}
+
+// What fills the page's own places, already in the template's form; nothing for another name.
+std::optional<std::string> PagePlace(std::string_view place, const Page& page,
+                                     const Format& format) {
+    if (place == "lang") {
+        return std::string(page.language.tag);
+    }
+    if (place == "title") {
+        return format.escaped(std::string(kWindowTitle) + " – " +
+                              std::string(Translated(kKindOfProgram)));
+    }
+    if (place == "description") {
+        return format.escaped(Translated(kDescription));
+    }
+    if (place == "needs") {
+        return format.escaped(Translated(kNeedsScript));
+    }
+    if (place == "root") {
+        return std::string(ToRoot(page));
+    }
+    // Marks the root page, the one that sends a browser on to the language it prefers.
+    if (place == "picks") {
+        return page.atRoot ? " data-picks-language" : "";
+    }
+    if (place == "alternates") {
+        return Alternates(page);
+    }
+    if (place == "language-list") {
+        return format.escaped(Translated(kLanguageList));
+    }
+    if (place == "languages") {
+        return LanguageLinks(page);
+    }
+    return std::nullopt;
+}
+
+// What fills the place with this name; nothing for a name neither the page nor the design knows.
+std::optional<std::string> Filling(std::string_view place, const Page& page, const Format& format) {
+    if (std::optional<std::string> own = PagePlace(place, page, format)) {
+        return own;
+    }
     if (place.ends_with(kOptions)) {
         const std::string_view list = place.substr(0, place.size() - kOptions.size());
         for (const SelectorDesign& selector : kSelectors) {
@@ -84,19 +187,22 @@ std::optional<std::string> Filling(std::string_view place) {
         return std::nullopt;
     }
     if (place == kTitle) {
-        return Escaped(Text(place));
+        return format.escaped(kWindowTitle);
     }
     for (const ControlDesign& control : kForm1Controls) {
         if (control.name == place) {
-            return Escaped(Text(place));
+            return format.escaped(Translated(control.text));
         }
     }
     return std::nullopt;
 }
 
-// The places the page must have: the title, every text the design gives a control, every list.
-std::set<std::string> NeededPlaces() {
-    std::set<std::string> needed = {std::string(kTitle)};
+// The places the page must have: its own texts and links, the title, every text the design gives
+// a control, every list.
+std::set<std::string> PagePlaces() {
+    std::set<std::string> needed = {
+        std::string(kTitle), "lang",          "title",    "description", "needs", "root", "picks",
+        "alternates",        "language-list", "languages"};
     for (const ControlDesign& control : kForm1Controls) {
         if (!control.text.empty()) {
             needed.emplace(control.name);
@@ -109,29 +215,29 @@ std::set<std::string> NeededPlaces() {
 }
 
 // The template with every place filled; nothing, with the reasons told, when it cannot be.
-std::optional<std::string> Filled(std::string_view page) {
+std::optional<std::string> Filled(std::string_view text, const Page& page, const Format& format) {
     std::string filled;
-    std::set<std::string> unfilled = NeededPlaces();
+    std::set<std::string> unfilled = format.needed;
     bool whole = true;
     std::size_t from = 0;
-    for (std::size_t at = page.find('@'); at != std::string_view::npos; at = page.find('@', from)) {
-        const std::size_t end = page.find('@', at + 1);
+    for (std::size_t at = text.find('@'); at != std::string_view::npos; at = text.find('@', from)) {
+        const std::size_t end = text.find('@', at + 1);
         if (end == std::string_view::npos) {
             std::cerr << "make_page: an \"@\" that opens no place\n";
             return std::nullopt;
         }
-        const std::string_view place = page.substr(at + 1, end - at - 1);
-        filled += page.substr(from, at - from);
-        if (const std::optional<std::string> filling = Filling(place)) {
+        const std::string_view place = text.substr(at + 1, end - at - 1);
+        filled += text.substr(from, at - from);
+        if (const std::optional<std::string> filling = Filling(place, page, format)) {
             filled += *filling;
             unfilled.erase(std::string(place));
         } else {
-            std::cerr << "make_page: the design has nothing for the place @" << place << "@\n";
+            std::cerr << "make_page: nothing fills the place @" << place << "@\n";
             whole = false;
         }
         from = end + 1;
     }
-    filled += page.substr(from);
+    filled += text.substr(from);
     for (const std::string& place : unfilled) {
         std::cerr << "make_page: the template has no place @" << place << "@\n";
         whole = false;
@@ -139,25 +245,51 @@ std::optional<std::string> Filled(std::string_view page) {
     return whole ? std::optional(filled) : std::nullopt;
 }
 
+// The language of the page with this name, as the command line gives it; none for an unknown one.
+const Language* LanguageOf(std::string_view name) {
+    const std::string_view tag = name == kRootPage ? "en" : name;
+    const auto languages = Languages();
+    const auto* found = std::find_if(languages.begin(), languages.end(),
+                                     [tag](const Language& l) { return l.tag == tag; });
+    return found == languages.end() ? nullptr : &*found;
+}
+
+bool Write(const char* templatePath, const char* outputPath, const Page& page,
+           const Format& format) {
+    std::ifstream in(templatePath);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in) {
+        std::cerr << "make_page: cannot read " << templatePath << "\n";
+        return false;
+    }
+    const std::optional<std::string> filled = Filled(text, page, format);
+    if (!filled) {
+        std::cerr << "make_page: in " << templatePath << "\n";
+        return false;
+    }
+    std::ofstream out(outputPath);
+    out << *filled;
+    return static_cast<bool>(out);
+}
+
 }  // namespace
 }  // namespace ranktally
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_page TEMPLATE OUTPUT\n";
+    using namespace ranktally;
+    if (argc != 7) {
+        std::cerr << "usage: make_page SITE_URL PAGE PAGE_TEMPLATE PAGE_OUTPUT MANIFEST_TEMPLATE "
+                     "MANIFEST_OUTPUT\n";
         return 2;
     }
-    std::ifstream in(argv[1]);
-    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in) {
-        std::cerr << "make_page: cannot read " << argv[1] << "\n";
-        return 1;
+    const Language* language = LanguageOf(argv[2]);
+    if (language == nullptr) {
+        std::cerr << "make_page: the catalogue has no language " << argv[2] << "\n";
+        return 2;
     }
-    const std::optional<std::string> filled = ranktally::Filled(page);
-    if (!filled) {
-        return 1;
-    }
-    std::ofstream out(argv[2]);
-    out << *filled;
-    return out ? 0 : 1;
+    UseLanguage(*language);
+    const Page page{*language, argv[2] == kRootPage, argv[1]};
+    const Format html{HtmlEscaped, PagePlaces()};
+    const Format json{JsonEscaped, {"lang", "description", "root"}};
+    return Write(argv[3], argv[4], page, html) && Write(argv[5], argv[6], page, json) ? 0 : 1;
 }

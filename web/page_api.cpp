@@ -12,6 +12,7 @@
 
 #include "form_design.h"
 #include "form_handlers.h"
+#include "translation.h"
 
 namespace ranktally {
 namespace {
@@ -54,6 +55,16 @@ std::optional<FormHandlers> handlers;
 // How many of the view's changes the script has taken.
 std::size_t taken = 0;
 
+// The tags of a list of them, each ended by a newline, as the script writes navigator.languages.
+std::vector<std::string> Tags(std::string_view list) {
+    std::vector<std::string> tags;
+    for (std::size_t end = list.find('\n'); end != std::string_view::npos; end = list.find('\n')) {
+        tags.emplace_back(list.substr(0, end));
+        list.remove_prefix(end + 1);
+    }
+    return tags;
+}
+
 }  // namespace
 }  // namespace ranktally
 
@@ -62,8 +73,11 @@ using ranktally::view;
 
 extern "C" {
 
-// Once the page's controls hold what the design starts them with.
-EMSCRIPTEN_KEEPALIVE void rt_loaded(const char* decimalSeparator) {
+// Once the page's controls hold what the design starts them with; `language` is the page's own,
+// which the module's catalogue holds: its texts follow the page, whatever the browser prefers.
+EMSCRIPTEN_KEEPALIVE void rt_loaded(const char* decimalSeparator, const char* language) {
+    const std::string tags[] = {language};
+    ranktally::UseLanguage(ranktally::MatchLanguage(tags));
     handlers.emplace(view, decimalSeparator);
     handlers->Loaded();
 }
@@ -80,6 +94,14 @@ EMSCRIPTEN_KEEPALIVE void rt_decimal_separator_changed(const char* decimalSepara
     if (handlers) {
         handlers->DecimalSeparatorChanged(decimalSeparator);
     }
+}
+
+// The tag of the language, of those the module's catalogue holds, that suits the user's languages
+// best (each tag ended by a newline, the most preferred first): the same rule as every front-end's.
+EMSCRIPTEN_KEEPALIVE const char* rt_language_for(const char* preferred) {
+    static std::string tag;
+    tag = ranktally::MatchLanguage(ranktally::Tags(preferred)).tag;
+    return tag.c_str();
 }
 
 // The oldest change not yet taken; null once every change is taken.

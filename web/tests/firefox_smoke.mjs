@@ -1,4 +1,5 @@
-// A smoke run of the page in Debian's Firefox ESR, which Playwright cannot drive: a climb that
+// A smoke run of the page in Debian's Firefox ESR, which Playwright cannot drive, as a German
+// user: the root sends on to the German page with the inputs; on the English page, a climb that
 // crosses 200, with its figures and the warning, and the note of a German reading.
 import { spawn } from "node:child_process";
 import path from "node:path";
@@ -47,7 +48,12 @@ try {
         extraPrefsFirefox: { "intl.accept_languages": "de-DE", "intl.locale.requested": "de-DE" },
     });
     const page = await browser.newPage();
-    await page.goto(`${base}index.html`);
+    await page.goto(`${base}index.html#current=150`);
+    await page.waitForFunction(() => document.getElementById("needs").hidden);
+    check("the root under German", new URL(page.url()).pathname, "/de/");
+    check("its inputs", await page.$eval("#CurrentLevelCombo", (list) => list.value), "150");
+    check("its language", await page.$eval("html", (html) => html.lang), "de");
+    await page.goto(`${base}en/`);
     await page.waitForFunction(() => document.getElementById("needs").hidden);
     await page.select("#CurrentLevelCombo", "1");
     await page.select("#TargetLevelCombo", "220");

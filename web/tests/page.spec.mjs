@@ -1,14 +1,51 @@
 // The page worked as a user works it: picks, typing and pasting, links and reloads; the figures are
 // the desktop's, from the same core.
+import { execFileSync } from "node:child_process";
+import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { expect, test } from "@playwright/test";
 
 const require = createRequire(import.meta.url);
+const po = new URL("../../po/", import.meta.url);
+// The shipped languages' tags, as the build reads them.
+const shipped = readFileSync(new URL("LINGUAS", po), "utf8").split("\n")
+    .filter((line) => line && !line.startsWith("#")).map((line) => line.replace("_", "-"));
+const localeOf = (tag) => {
+    const { language, region } = new Intl.Locale(tag).maximize();
+    return `${language}-${region}`;
+};
 const warning = "WARNING:You have selected a higher target level than 200. The numbers you will " +
     "get are wrong for the SL levels, since your SK gain wont be as high as the XP gain. Reduce " +
     "target lvl to 200 or increase current lvl to 200.";
 
-const control = (page, caption) => page.getByLabel(caption, { exact: true });
+// A language's texts as its catalogue has them; one it leaves out or marks fuzzy stays English.
+const joined = (lines) => JSON.parse(`[${lines.split("\n").join(",")}]`).join("");
+const translations = (tag) => new Map(
+    readFileSync(new URL(`${tag.replace("-", "_")}.po`, po), "utf8").split(/\n\n+/)
+        .filter((entry) => !/^#,.*fuzzy/m.test(entry))
+        .map((entry) => /^msgid (".*"(?:\n".*")*)\nmsgstr (".*"(?:\n".*")*)/m.exec(entry))
+        .filter((found) => found && joined(found[2]))
+        .map((found) => [joined(found[1]), joined(found[2])]));
+
+// The pseudo-language's form of a text: accented, padded as the catalogue pads the text as it is
+// written in C, and bracketed.
+function pseudo(text) {
+    const plain = "aeioucghklrswyzAEIOUCGHKLRSWYZ";
+    const accented = "áéîöûçĝĥķļŕšŵýžÅÉÎÖÛÇĜĤĶĻŔŠŴÝŽ";
+    const padding = Math.floor(((JSON.stringify(text).length - 2) * 4 + 9) / 10);
+    const tail = Array.from({ length: padding }, (_, i) => ((i + 1) % 6 ? "~" : " ")).join("");
+    return `[${text.replace(/[a-zA-Z]/g, (c) => accented[plain.indexOf(c)] ?? c)} ${tail}]`;
+}
+
+// What a page in this language shows for an English source, with its places filled.
+function text(tag, source, ...values) {
+    const message = tag === "en-XA" ? pseudo(source)
+        : (tag === "en" ? source : translations(tag).get(source) ?? source);
+    return message.replace(/%(\d)/g, (place, number) => values[number - 1] ?? place);
+}
+
+const field = (page, tag, caption) => page.getByLabel(text(tag, caption), { exact: true });
+const control = (page, caption) => field(page, "en", caption);
 const current = (page) => control(page, "Current level:");
 const target = (page) => control(page, "Target level:");
 const hours = (page) => control(page, "Hours played per day:");
@@ -17,9 +54,19 @@ const points = (page) => control(page, "SK/XP needed:");
 const hoursNeeded = (page) => control(page, "Hours needed:");
 const daysNeeded = (page) => control(page, "Days Needed:");
 
-async function open(page, fragment = "") {
-    await page.goto(`index.html${fragment}`);
+// Opens the page at this address (the root's by default) and waits for its first figures.
+async function open(page, address = "index.html") {
+    await page.goto(address);
     await expect(page.locator("#needs")).toBeHidden();
+}
+
+// WCAG 2.2 A and AA, as axe finds them; the page's context must bypass its CSP for axe to load.
+async function expectAccessible(page) {
+    await page.addScriptTag({ path: require.resolve("axe-core") });
+    const results = await page.evaluate(() => window.axe.run({
+        runOnly: { type: "tag", values: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"] },
+    }));
+    expect(results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target)}`)).toEqual([]);
 }
 
 async function climb(page, from, to, perDay, perHour) {
@@ -67,7 +114,8 @@ test("the warning hides when the climb no longer crosses 200", async ({ page }) 
     await expect(page.getByRole("status")).toHaveText("");
 });
 
-// The rate note: visible beside the box and its description; figures as read.
+// The rate note: visible beside the box and its description; figures as read. The English page,
+// which the root would leave for the German one under de-DE.
 for (const [locale, typed, figure, note] of [
     ["en-US", "10,000", "145", "Read as 10: everything from \",\" on is ignored."],
     ["en-US", "-5000", "-0.29", "Read as -5000: a negative rate gives negative hours and days."],
@@ -79,7 +127,7 @@ for (const [locale, typed, figure, note] of [
     test(`reads ${typed} under ${locale}`, async ({ browser }) => {
         const context = await browser.newContext({ locale });
         const page = await context.newPage();
-        await open(page);
+        await open(page, "en/");
         await climb(page, "1", "2", "1", typed);
         await expect(hoursNeeded(page)).toHaveValue(figure);
         await expect(page.locator("#RateNote")).toHaveText(note);
@@ -165,7 +213,7 @@ test("a pick told as both input and change writes each change once", async ({ pa
 
 // A link is taken at load as the user's edits are: into the controls, the figures and the notes.
 test("a link opened at load restores the inputs", async ({ page }) => {
-    await open(page, "#current=1&target=220&hours=24&rate=10%2C000");
+    await open(page, "index.html#current=1&target=220&hours=24&rate=10%2C000");
     for (const [input, value] of [[current, "1"], [target, "220"], [hours, "24"],
                                   [rate, "10,000"]]) {
         await expect(input(page)).toHaveValue(value);
@@ -177,7 +225,7 @@ test("a link opened at load restores the inputs", async ({ page }) => {
 });
 
 test("the link carries the inputs, through a reload", async ({ page }) => {
-    await open(page, "#current=150&target=200&hours=8&rate=50000");
+    await open(page, "index.html#current=150&target=200&hours=8&rate=50000");
     await expectFigures(page, ["1763166200", "35263.324", "4407.9155"]);
     const entries = await page.evaluate(() => history.length);
     await hours(page).selectOption("24");
@@ -197,7 +245,7 @@ for (const fragment of [
         const problems = [];
         page.on("dialog", (dialog) => problems.push(`dialog ${dialog.message()}`));
         page.on("pageerror", (error) => problems.push(`error ${error.message}`));
-        await open(page, fragment);
+        await open(page, `index.html${fragment}`);
         await expect(current(page)).toHaveValue("");
         await expect(target(page)).toHaveValue("");
         await expect(hours(page)).toHaveValue("1");
@@ -210,31 +258,131 @@ for (const fragment of [
     });
 }
 
-test("works offline after the first visit", async ({ page, context }) => {
+
+// A page's worker keeps it for use offline, in a language's folder as at the root.
+for (const address of ["index.html", "de/"]) {
+    test(`${address} works offline after the first visit`, async ({ page, context }) => {
+        await open(page, address);
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        await page.reload();
+        await expect(page.locator("#needs")).toBeHidden();
+        await context.setOffline(true);
+        await page.reload();
+        await expect(page.locator("#needs")).toBeHidden();
+        await page.getByRole("combobox").first().selectOption("1");
+        await page.getByRole("combobox").nth(1).selectOption("2");
+        await expect(page.locator("#SKNeededTextBox")).toHaveValue("1450");
+    });
+}
+
+test("a page's worker clears its own old caches and the one-page site's, no other page's", async ({
+    page,
+}) => {
+    await page.goto("icons/icon.svg");
+    const old = ["ranktally root 0.9", "ranktally de 0.9", "ranktally-0.9"];
+    await page.evaluate((names) => Promise.all(names.map((name) => caches.open(name))), old);
     await open(page);
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await page.reload();
-    await expect(page.locator("#needs")).toBeHidden();
-    await context.setOffline(true);
-    await page.reload();
-    await expect(page.locator("#needs")).toBeHidden();
-    await climb(page, "1", "2", "1", "10000");
-    await expect(points(page)).toHaveValue("1450");
+    const kept = await page.evaluate(async () => {
+        const worker = (await navigator.serviceWorker.ready).active;
+        while (worker.state !== "activated") {
+            await new Promise((resolve) => worker.addEventListener("statechange", resolve));
+        }
+        return caches.keys();
+    });
+    expect(kept.filter((name) => old.includes(name))).toEqual(["ranktally de 0.9"]);
 });
 
-test("one column at 320 pixels, with targets of at least 24", async ({ browser }) => {
-    const context = await browser.newContext({ viewport: { width: 320, height: 640 } });
-    const page = await context.newPage();
-    await open(page);
-    await climb(page, "1", "220", "24", "10,000");
-    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(320);
-    for (const target of await page.locator("select, input").all()) {
-        const box = await target.boundingBox();
-        expect(box.width).toBeGreaterThanOrEqual(24);
-        expect(box.height).toBeGreaterThanOrEqual(24);
-    }
-    await context.close();
-});
+// Each language's page in its own texts, head to foot, with the warning and a note showing (figures
+// are no text); accessible, and naming every shipped page by its absolute address for search
+// engines.
+for (const tag of [...shipped, "en-XA"]) {
+    test.describe(() => {
+        test.use({ locale: localeOf(tag), bypassCSP: true });
+        test(`the ${tag} page in its language`, async ({ page }) => {
+            await open(page, `${tag}/#current=1&target=220&rate=-5000`);
+            await expect(page.locator("html")).toHaveAttribute("lang", tag);
+            await expect(page).toHaveTitle(`Ranktally – ${text(tag, "Level Climb Calculator")}`);
+            const description = text(
+                tag, "How many points, hours and days a climb from one level to another takes.");
+            await expect(page.locator("meta[name=description]"))
+                .toHaveAttribute("content", description);
+            const manifest = await (await page.request.get(`${tag}/manifest.webmanifest`)).json();
+            expect([manifest.lang, manifest.description]).toEqual([tag, description]);
+            for (const [caption, id] of [
+                ["Current level:", "CurrentLevelCombo"], ["Target level:", "TargetLevelCombo"],
+                ["Hours played per day:", "HourPlayCombo"], ["SK/XP needed:", "SKNeededTextBox"],
+                ["Average SK/XP per hour:", "SKTextBox"], ["Hours needed:", "HoursNeededTextBox"],
+                ["Days Needed:", "DaysNeededTextBox"],
+            ]) {
+                await expect(field(page, tag, caption)).toHaveId(id);
+            }
+            await expect(page.getByText(text(tag, "by the Ranktally team"))).toBeVisible();
+            await expect(field(page, tag, "SK/XP needed:")).toHaveValue("2076261991");
+            await expect(page.getByRole("status")).toHaveText(text(tag, warning));
+            await expect(field(page, tag, "Average SK/XP per hour:")).toHaveAccessibleDescription(
+                text(tag, "Read as %1: a negative rate gives negative hours and days.", "-5000"));
+            const languages = page.getByRole("navigation", { name: text(tag, "Languages") });
+            await expect(languages.getByRole("link")).toHaveCount(shipped.length + 1);
+            expect(await languages.locator("[aria-current=page]").allTextContents())
+                .toEqual(shipped.includes(tag) ? [text(tag, "English")] : []);
+            const alternates = await page.locator("link[rel=alternate]").evaluateAll(
+                (links) => links.map((link) => [link.hreflang, link.getAttribute("href")]));
+            const root = alternates.at(-1)[1];
+            expect(alternates).toEqual(
+                [...["en", ...shipped].map((t) => [t, `${root}${t}/`]), ["x-default", root]]);
+            expect(new URL(root).protocol).toBe("https:");
+            await expectAccessible(page);
+        });
+    });
+}
+
+// Reflow: one column, caption over control, on a narrow screen; two, caption before control, on a
+// wide one; never a sideways scroll, and every target at least 24 pixels.
+for (const [tag, width] of [["en", 320], ["de", 320], ["de", 1280], ["en-XA", 320],
+                            ["en-XA", 1280]]) {
+    test.describe(() => {
+        test.use({ viewport: { width, height: 640 } });
+        test(`the ${tag} page at ${width} pixels`, async ({ page }) => {
+            await open(page, `${tag}/#current=1&target=220&rate=10%2C000x`);
+            expect(await page.evaluate(() => document.documentElement.scrollWidth))
+                .toBeLessThanOrEqual(width);
+            for (const row of await page.locator(".row").all()) {
+                const caption = await row.locator("label").boundingBox();
+                const input = await row.locator("select, input").first().boundingBox();
+                expect(width < 480 ? caption.y + caption.height <= input.y
+                                   : caption.x + caption.width <= input.x).toBe(true);
+            }
+            for (const target of await page.locator("select, input, a").all()) {
+                const box = await target.boundingBox();
+                expect(Math.min(box.width, box.height)).toBeGreaterThanOrEqual(24);
+            }
+        });
+    });
+}
+
+// Only the root sends a browser on, to the page of the language it prefers, with the inputs; a
+// language no page has leaves it at the root, and every other page keeps its language. The texts
+// follow the page, the figures' decimal separator the browser.
+for (const [locale, from, to, figure] of [
+    ["de-DE", "index.html", "/de/", "207626,1991"],
+    ["pt-PT", "index.html", "/pt-BR/", "207626,1991"],
+    ["ja-JP", "index.html", "/index.html", "207626.1991"],
+    ["en-XA", "index.html", "/index.html", "207626.1991"],
+    ["de-DE", "en/", "/en/", "207626,1991"],
+    ["fr-FR", "de/", "/de/", "207626,1991"],
+    ["en-US", "de/", "/de/", "207626.1991"],
+]) {
+    test.describe(() => {
+        test.use({ locale });
+        test(`${from} under ${locale} shows ${to}`, async ({ page }) => {
+            await open(page, `${from}#current=1&target=220&hours=24&rate=10000`);
+            expect(new URL(page.url()).pathname).toBe(to);
+            const tag = to === "/index.html" ? "en" : to.slice(1, -1);
+            await expect(field(page, tag, "Hours needed:")).toHaveValue(figure);
+            await expect(page.getByRole("status")).toHaveText(text(tag, warning));
+        });
+    });
+}
 
 test("focus follows the visual order", async ({ page }) => {
     await open(page);
@@ -245,26 +393,47 @@ test("focus follows the visual order", async ({ page }) => {
     }
 });
 
-test("without script, says what it needs", async ({ browser }) => {
-    const context = await browser.newContext({ javaScriptEnabled: false });
-    const page = await context.newPage();
-    await page.goto("index.html");
-    await expect(page.getByText("Ranktally needs JavaScript and WebAssembly")).toBeVisible();
-    await context.close();
-});
+for (const tag of ["en", "de"]) {
+    test.describe(() => {
+        test.use({ javaScriptEnabled: false });
+        test(`without script, the ${tag} page says what it needs`, async ({ page }) => {
+            await page.goto(`${tag}/`);
+            const needs = "Ranktally needs JavaScript and WebAssembly to calculate.";
+            await expect(page.getByText(text(tag, needs))).toBeVisible();
+        });
+    });
+}
 
 // WCAG 2.2 A and AA, light and dark, with the warning and the note showing.
 for (const colorScheme of ["light", "dark"]) {
-    test(`no accessibility violations, ${colorScheme}`, async ({ browser }) => {
-        const context = await browser.newContext({ colorScheme, bypassCSP: true });
-        const page = await context.newPage();
-        await open(page);
-        await climb(page, "1", "220", "24", "10,000");
-        await page.addScriptTag({ path: require.resolve("axe-core") });
-        const results = await page.evaluate(() => window.axe.run({
-            runOnly: { type: "tag", values: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"] },
-        }));
-        expect(results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target)}`)).toEqual([]);
-        await context.close();
+    test.describe(() => {
+        test.use({ colorScheme, bypassCSP: true });
+        test(`no accessibility violations, ${colorScheme}`, async ({ page }) => {
+            await open(page);
+            await climb(page, "1", "220", "24", "10,000");
+            await expectAccessible(page);
+        });
+    });
+}
+
+// The first view: every file a cold load of a page fetches before its first figures show, as
+// gzip -9 sends it. What the worker fetches afterwards does not count, nor does the tab's icon,
+// which the browser fetches for itself when it likes ("other").
+for (const [address, budget] of [["index.html", 32768], ["en/", 32768],
+                                 ...shipped.map((tag) => [`${tag}/`, 33792])]) {
+    test.describe(() => {
+        test.use({ serviceWorkers: "block" });
+        test(`the first view of ${address} is at most ${budget} bytes`, async ({ page }) => {
+            const fetched = [];
+            page.on("requestfinished", (request) => fetched.push(request));
+            await open(page, address);
+            const sizes = await Promise.all(fetched.slice()
+                .filter((request) => request.resourceType() !== "other")
+                .map(async (request) => [new URL(request.url()).pathname, execFileSync(
+                    "gzip", ["-9n"], { input: await (await request.response()).body() }).length]));
+            const total = sizes.reduce((sum, [, size]) => sum + size, 0);
+            console.log(`first view of ${address}: ${total} bytes, ${JSON.stringify(sizes)}`);
+            expect(total).toBeLessThanOrEqual(budget);
+        });
     });
 }

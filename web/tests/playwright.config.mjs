@@ -12,6 +12,8 @@ export default defineConfig({
     use: {
         baseURL: `http://127.0.0.1:${port}/`,
         browserName: "chromium",
+        // One language whatever the machine's: the root page sends a browser of another on.
+        locale: "en-US",
         launchOptions: {
             executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
             // As root, without a GPU, and with no traffic to the outside this machine cannot reach.
