@@ -24,9 +24,11 @@ public:
 #include <QStringList>
 
 #include "form_design.h"
+#include "translation.h"
+#include "user_languages.h"
 // The toolkit's own cost for the calculator's sixteen controls: the same plain widgets with their
-// texts and list entries, at the design's places; nothing fitted, measured, made accessible or
-// computed.
+// texts, in the user's language, and list entries, at the design's places; nothing fitted,
+// measured, made accessible or computed.
 class Window : public QWidget {
 public:
     Window() {
@@ -36,8 +38,8 @@ public:
         }
         const QStringList hours = levels.mid(0, 24);
         for (const ranktally::ControlDesign& design : ranktally::kForm1Controls) {
-            const QString text =
-                QString::fromUtf8(design.text.data(), qsizetype(design.text.size()));
+            const std::string_view source = ranktally::Translated(design.text);
+            const QString text = QString::fromUtf8(source.data(), qsizetype(source.size()));
             QWidget* control = nullptr;
             switch (design.kind) {
                 case ranktally::ControlKind::Selector: {
@@ -65,6 +67,9 @@ public:
 };
 #else
 #include "form1.h"
+#include "toolkit_texts.h"
+#include "translation.h"
+#include "user_languages.h"
 using Window = Form1;
 #endif
 
@@ -90,9 +95,17 @@ protected:
 
 }  // namespace
 
-// The program's own start-up, the same for the calculator window and for an empty Qt window.
+// The program's own start-up, the same for the calculator window and for an empty Qt window; the
+// calculator and the floor choose the language as the program does.
 int main(int argc, char* argv[]) {
+#if !defined(RANKTALLY_EMPTY_WINDOW) && !defined(RANKTALLY_LABEL_WINDOW)
+    ranktally::UseLanguage(ranktally::MatchLanguage(ranktally::UserLanguages()));
+#endif
     QApplication application(argc, argv);
+#if !defined(RANKTALLY_EMPTY_WINDOW) && !defined(RANKTALLY_LABEL_WINDOW) && \
+    !defined(RANKTALLY_FLOOR_WINDOW)
+    ranktally::TranslateToolkitTexts();
+#endif
     Window window;
     EndAfterFirstPaint end;
     window.installEventFilter(&end);

@@ -23,6 +23,25 @@ echo "== desktop-file-validate"
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 echo "== appstreamcli validate"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml"
+echo "== translations"
+# Each shipped language in the menu entry and in the metadata, the name in none.
+desktop_entry=$root/usr/share/applications/$app_id.desktop
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+while read -r language; do
+    case $language in '#'* | '') continue ;; esac
+    grep -q "^Comment\[$language\]=" "$desktop_entry" ||
+        { echo "the menu entry has no comment in $language" >&2; exit 1; }
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" ||
+        { echo "the metadata has no summary in $language" >&2; exit 1; }
+done <po/LINGUAS
+if grep -q '^Name\[' "$desktop_entry" || grep -qE '<(name|developer_name) xml:lang=' "$metainfo"; then
+    echo "the name Ranktally is translated" >&2
+    exit 1
+fi
+# Qt's own texts in those languages come from Debian's catalogues of Qt.
+dpkg-deb -f "$deb" Recommends | grep -q 'qt6-translations-l10n' ||
+    { echo "the package does not recommend qt6-translations-l10n" >&2; exit 1; }
+echo "every language of po/LINGUAS, the name untranslated"
 echo "== lintian"
 lintian --fail-on error --allow-root "$deb"
 

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Tries the window under real clients nobody here wrote, each on its own X server and session bus:
 # the window tests under a Wayland compositor (weston), the program under an X11 window manager
-# (openbox), and what an AT-SPI client, as a screen reader, is told.
+# (openbox), and what an AT-SPI client, as a screen reader, is told, in English and in German.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/readiness.sh
 build=build/test
 
-# One client, inside its own session bus: scripts/desktop-clients.sh --client NAME
+# One client, inside its own session bus: scripts/desktop-clients.sh --client NAME [LANGUAGE]
 if [ "${1:-}" = --client ]; then
     # The next client's X server must not meet this one still going away.
     stop() {
@@ -42,13 +42,23 @@ if [ "${1:-}" = --client ]; then
                 { cat "$log"; exit 1; }
             ;;
         atspi)
+            # The program in the language asked for, and the client expecting its catalogue's
+            # words; English, without a catalogue, when none is asked for.
+            language=${3:-en}
+            catalogue=()
+            if [ "$language" != en ]; then
+                catalogue=("$(mktemp)")
+                msgfmt -o "${catalogue[0]}" "po/$language.po"
+            fi
             /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
             start_openbox
-            QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/app/ranktally" -platform xcb >"$log" 2>&1 &
+            LANGUAGE=$language QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/app/ranktally" \
+                -platform xcb >"$log" 2>&1 &
             timeout 120 xdotool search --sync --onlyvisible --name '^Ranktally$' \
                 windowactivate --sync >/dev/null ||
                 { echo "not ready after 120 s: the window, shown and active" >&2; cat "$log"; exit 1; }
-            timeout 60 tests/desktop/atspi_client.py || { cat "$log"; exit 1; }
+            # Longer than the client's own bounds, so that it says what was not ready.
+            timeout 200 tests/desktop/atspi_client.py "${catalogue[@]}" || { cat "$log"; exit 1; }
             ;;
     esac
     exit
@@ -58,7 +68,8 @@ scripts/ensure-packages.sh build test desktop
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DRANKTALLY_WERROR=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target ranktally test_form1 >/dev/null
 
-for client in wayland x11 atspi; do
+for client in wayland x11 atspi "atspi de"; do
     echo "== $client"
-    timeout 300 dbus-run-session -- bash ${TRACE:+-x} "$0" --client "$client" 2> >(grep -v "^dbus-daemon" >&2)
+    # Unquoted: a client's name, then any language it is given.
+    timeout 300 dbus-run-session -- bash ${TRACE:+-x} "$0" --client $client 2> >(grep -v "^dbus-daemon" >&2)
 done

@@ -4,8 +4,9 @@
 set -euo pipefail
 
 declare -A needs=(
-    # Qt and fonts for the window, rsvg-convert to render the icon.
-    [build]="cmake g++ make qt6-base-dev librsvg2-bin fonts-dejavu-core gettext"
+    # Qt and fonts for the window, Qt's own texts in the shipped languages, rsvg-convert to
+    # render the icon, gettext with AppStream's rules to translate the menu entry and the metadata.
+    [build]="cmake g++ make qt6-base-dev qt6-translations-l10n librsvg2-bin fonts-dejavu-core gettext appstream"
     [test]="libgtest-dev"
     [fuzz]="clang-14 libclang-rt-14-dev"
     # dpkg-shlibdeps and file for CPack; the validators; an X server to see the window.

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "form1.h"
+#include "translation.h"
+#include "user_languages.h"
 
 namespace {
 
@@ -17,8 +19,10 @@ void Pick(Form1& window, const char* selector, const QString& entry) {
 
 }  // namespace
 
-// Grabs the real window, with a typical climb picked, into the PNG named on the command line.
+// Grabs the real window, with a typical climb picked, into the PNG named on the command line, in
+// the user's language as the program shows it.
 int main(int argc, char* argv[]) {
+    ranktally::UseLanguage(ranktally::MatchLanguage(ranktally::UserLanguages()));
     QApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);

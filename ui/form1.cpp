@@ -19,6 +19,7 @@
 #include "qt_text_measure.h"
 #include "selector.h"
 #include "selector_entries.h"
+#include "translation.h"
 #include "window_icon.h"
 
 using ranktally::Input;
@@ -34,7 +35,7 @@ constexpr int kRateUndoCharacters = 10000;
 
 // A control as the design describes it, named after it; the window places it.
 QWidget* MakeControl(QWidget* parent, const ranktally::ControlDesign& design) {
-    const QString text = ToQString(design.text);
+    const QString text = ToQString(ranktally::Translated(design.text));
     QWidget* control = nullptr;
     switch (design.kind) {
         case ranktally::ControlKind::Selector:
@@ -70,11 +71,9 @@ QWidget* MakeControl(QWidget* parent, const ranktally::ControlDesign& design) {
 }
 
 // A screen reader announces the control by its caption, without the colon.
-void Caption(QLabel* label, QWidget* control) {
+void Caption(QLabel* label, const ranktally::ControlDesign& caption, QWidget* control) {
     label->setBuddy(control);
-    QString name = label->text();
-    name.chop(1);
-    control->setAccessibleName(name);
+    control->setAccessibleName(ToQString(ranktally::AccessibleName(caption)));
 }
 
 }  // namespace
@@ -108,7 +107,8 @@ void Form1::CreateControls() {
         controls_[index] = MakeControl(this, ranktally::kForm1Controls[index]);
         if (index > 0 &&
             ranktally::kForm1Controls[index - 1].kind == ranktally::ControlKind::Caption) {
-            Caption(static_cast<QLabel*>(controls_[index - 1]), controls_[index]);
+            Caption(static_cast<QLabel*>(controls_[index - 1]),
+                    ranktally::kForm1Controls[index - 1], controls_[index]);
         }
     }
     CurrentLevelCombo = static_cast<QComboBox*>(Control("CurrentLevelCombo"));

@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -86,28 +88,65 @@ PixelSize QtTextMeasure::Needed(const ControlDesign& control, std::string_view t
             metrics.height() + margins.top() + margins.bottom()};
 }
 
+const QtTextMeasure::Pieces& QtTextMeasure::PiecesOf(const QWidget& label,
+                                                     std::string_view text) const {
+    const auto known = std::find_if(pieces_.begin(), pieces_.end(),
+                                    [&label](const Pieces& cut) { return cut.label == &label; });
+    if (known != pieces_.end() && known->text == text) {
+        return *known;
+    }
+    Pieces measured{&label, std::string(text), {}};
+    const QString shown = ToQString(text);
+    // QLabel's lines (QTextLayout) break where QTextBoundaryFinder finds a place, and after any
+    // space but a no-break one, even where the finder finds none ("22 ~", "actuel :").
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, shown);
+    const auto space = [&shown](qsizetype at) {
+        return shown[at].isSpace() && shown[at].decompositionTag() != QChar::NoBreak;
+    };
+    qsizetype start = 0;
+    qsizetype spaces = 0;  // where the spaces closing the piece begin
+    for (qsizetype at = 1; at <= shown.size(); ++at) {
+        if (!space(at - 1)) {
+            spaces = at;
+        }
+        breaks.setPosition(at);
+        const bool afterSpaces = at < shown.size() && space(at - 1) && !space(at);
+        if (at < shown.size() && !afterSpaces && !breaks.isAtBoundary()) {
+            continue;
+        }
+        const QStringView piece = QStringView(shown).mid(start, at - start);
+        const int width = Width(label, piece.first(spaces - start));
+        measured.pieces.push_back({width, Width(label, piece) - width});
+        start = spaces = at;
+    }
+    if (known == pieces_.end()) {
+        return pieces_.emplace_back(std::move(measured));
+    }
+    *known = std::move(measured);
+    return *known;
+}
+
 int QtTextMeasure::HeightForWidth(const ControlDesign& control, std::string_view text,
                                   int width) const {
-    // Broken at spaces into lines no wider than the room, as QLabel breaks it; a word wider than
-    // the room never fits.
+    // In lines no wider than the room, broken as QLabel breaks them; a piece wider than the room
+    // never fits, since QLabel would cut it.
     const auto& label = static_cast<const QLabel&>(Widget(control.name));
     const QMargins margins = label.contentsMargins();
     const int room = width - 2 * label.margin() - margins.left() - margins.right();
-    const int space = Width(label, u" ");
     int lines = 1;
     int line = 0;
-    const QString words = ToQString(text);
-    for (const QStringView word : QStringView(words).tokenize(u' ', Qt::SkipEmptyParts)) {
-        const int wordWidth = Width(label, word);
-        if (wordWidth > room) {
+    int spaces = 0;
+    for (const Piece& piece : PiecesOf(label, text).pieces) {
+        if (piece.width > room) {
             return std::numeric_limits<int>::max();
         }
-        if (line > 0 && line + space + wordWidth > room) {
+        if (line > 0 && line + spaces + piece.width > room) {
             ++lines;
-            line = wordWidth;
+            line = piece.width;
         } else {
-            line += (line > 0 ? space : 0) + wordWidth;
+            line += spaces + piece.width;
         }
+        spaces = piece.spaces;
     }
     return lines * label.fontMetrics().lineSpacing() + 2 * label.margin() + margins.top() +
            margins.bottom();

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <span>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -39,13 +41,29 @@ private:
         std::array<qreal, 256> advances_;
     };
 
+    // A wrapped text cut where a line may break, as Qt breaks lines: after a space or a hyphen,
+    // between ideographs. Each piece's width without its closing spaces, and theirs, which a line
+    // that ends there does not show.
+    struct Piece {
+        int width;
+        int spaces;
+    };
+    struct Pieces {
+        const QWidget* label;
+        std::string text;
+        std::vector<Piece> pieces;
+    };
+
     const QWidget& Widget(std::string_view name) const;
     int Width(const QWidget& widget, QStringView text) const;
+    const Pieces& PiecesOf(const QWidget& label, std::string_view text) const;
 
     std::span<QWidget* const> controls_;
     const QWidget& figureBox_;
     // One a font; the window's controls share one or two.
     mutable std::vector<std::pair<QFont, Advances>> advances_;
+    // The fitting asks for the same wrapped texts at one width after another: one a control.
+    mutable std::vector<Pieces> pieces_;
 };
 
 }  // namespace ranktally

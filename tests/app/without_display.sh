@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Started where no display can be reached, the program says so in one line and fails cleanly.
+# Started where no display can be reached, the program says so in one line, in English here, and
+# fails cleanly.
 set -u
 program=$1
-stderr=$(env -u WAYLAND_DISPLAY DISPLAY=:93 QT_QPA_PLATFORM=xcb "$program" 2>&1 >/dev/null)
+stderr=$(env -u WAYLAND_DISPLAY -u LANGUAGE LC_ALL=C.UTF-8 DISPLAY=:93 QT_QPA_PLATFORM=xcb "$program" 2>&1 >/dev/null)
 status=$?
 lines=$(printf '%s\n' "$stderr" | grep -c .)
 expected="ranktally: cannot open a window: could not connect to display :93"

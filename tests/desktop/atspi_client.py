@@ -2,9 +2,12 @@
 """Works the running window through the keyboard as an AT-SPI client such as Orca sees it, and
 checks what a screen reader is told: every selector and result by its caption with its value, the
 picked entry on every move, the warning as a notification when it appears, no empty label, and
-once how the rate box read a text that is not wholly a number.
-Usage: atspi_client.py  (with the program running on $DISPLAY and the accessibility bus up)"""
+once how the rate box read a text that is not wholly a number; all of it in the program's language,
+as the compiled catalogue given says (English without one).
+Usage: atspi_client.py [CATALOGUE.mo]  (with the program running on $DISPLAY, in the catalogue's
+language, and the accessibility bus up)"""
 
+import gettext
 import subprocess
 import sys
 import time
@@ -14,6 +17,25 @@ from gi.repository import GLib
 
 failures = []
 heard = []
+catalogue = (gettext.GNUTranslations(open(sys.argv[1], "rb")) if len(sys.argv) > 1
+             else gettext.NullTranslations())
+tr = catalogue.gettext
+
+WARNING = ("WARNING:You have selected a higher target level than 200. The numbers you will get are "
+           "wrong for the SL levels, since your SK gain wont be as high as the XP gain. Reduce "
+           "target lvl to 200 or increase current lvl to 200.")
+
+
+def named(caption):
+    """What a screen reader calls the control a caption names: the caption without its colon and
+    any space, plain or no-break, before it."""
+    return tr(caption).rstrip(":\u0020\u00a0\u202f")
+
+
+def filled(message, *values):
+    for number, value in enumerate(values, 1):
+        message = message.replace(f"%{number}", value)
+    return message
 
 
 def check(condition, message):
@@ -69,17 +91,19 @@ def steps(app):
     # The state at start-up: captions, values and the hidden warning.
     nodes = descendants(app)
     combos = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_COMBO_BOX}
-    for caption in ("Current level", "Target level", "Hours played per day"):
-        check(caption in combos, f"no combo box named {caption!r}: {sorted(combos)}")
-        if caption in combos:
-            check(labelled_by(combos[caption]) == caption + ":",
-                  f"{caption} is not labelled by its caption")
-    if "Hours played per day" in combos:
-        check(text_of(combos["Hours played per day"]) == "1", "hours per day does not read 1")
+    for caption in ("Current level:", "Target level:", "Hours played per day:"):
+        name = named(caption)
+        check(name in combos, f"no combo box named {name!r}: {sorted(combos)}")
+        if name in combos:
+            check(labelled_by(combos[name]) == tr(caption),
+                  f"{name} is not labelled by its caption")
+    hours = named("Hours played per day:")
+    if hours in combos:
+        check(text_of(combos[hours]) == "1", "hours per day does not read 1")
     results = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT}
-    for caption in ("SK/XP needed", "Hours needed", "Days Needed"):
-        check(caption in results and text_of(results[caption]) == "0",
-              f"no result {caption!r} reading 0")
+    for caption in ("SK/XP needed:", "Hours needed:", "Days Needed:"):
+        name = named(caption)
+        check(name in results and text_of(results[name]) == "0", f"no result {name!r} reading 0")
     for node in nodes:
         states = node.getState()
         if node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_NOTIFICATION) and not node.name:
@@ -103,7 +127,7 @@ def steps(app):
 def wait_for_last_event(app, deadline):
     # The steps end with the whole rate typed and its note described.
     rate = [n for n in descendants(app)
-            if n.getRole() == pyatspi.ROLE_TEXT and n.name == "Average SK/XP per hour"]
+            if n.getRole() == pyatspi.ROLE_TEXT and n.name == named("Average SK/XP per hour:")]
     described = any(kind == "object:property-change:accessible-description"
                     for kind, *_ in heard)
     if described and rate and text_of(rate[0]) == "10,000":
@@ -119,22 +143,25 @@ def wait_for_last_event(app, deadline):
 def finish(app):
     nodes = descendants(app)
     combos = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_COMBO_BOX}
-    check(text_of(combos["Target level"]) == "220", "the target level does not read 220")
+    target = combos.get(named("Target level:"))
+    check(target is not None and text_of(target) == "220", "the target level does not read 220")
     results = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT}
-    check(text_of(results["SK/XP needed"]) == "2076261991", "points needed are not 2076261991")
+    points = results.get(named("SK/XP needed:"))
+    check(points is not None and text_of(points) == "2076261991",
+          "points needed are not 2076261991")
     focused = [(role, name) for kind, role, name, on in heard
                if kind == "object:state-changed:focused" and on]
     check((pyatspi.ROLE_LIST_ITEM, "1") in focused, "the pick of level 1 was not announced")
     check((pyatspi.ROLE_LIST_ITEM, "220") in focused, "the pick of level 220 was not announced")
     shown = [name for kind, role, name, on in heard
              if kind == "object:state-changed:showing" and on and role == pyatspi.ROLE_NOTIFICATION]
-    warnings = [name for name in shown if name.startswith("WARNING:You have selected")]
-    check(len(warnings) == 1, f"the warning did not appear once as a notification: {shown}")
-    rate = [n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT and n.name == "Average SK/XP per hour"]
-    note = "Read as 10: everything from \",\" on is ignored."
+    check(shown.count(tr(WARNING)) == 1, f"the warning did not appear once as a notification: {shown}")
+    rate = [n for n in nodes
+            if n.getRole() == pyatspi.ROLE_TEXT and n.name == named("Average SK/XP per hour:")]
+    note = filled(tr("Read as %1: everything from \"%2\" on is ignored."), "10", ",")
     check(len(rate) == 1 and text_of(rate[0]) == "10,000", "the rate box does not read 10,000")
     check(len(rate) == 1 and rate[0].description == note,
-          f"the rate box does not say how it read the text: {rate[0].description!r}")
+          f"the rate box does not say how it read the text: {[n.description for n in rate]!r}")
     described = [name for kind, role, name, on in heard
                  if kind == "object:property-change:accessible-description"]
     check(len(described) == 1, f"the note was not described once while typing: {described}")

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -18,22 +17,14 @@
 #include "calculator.h"
 #include "climbs.h"
 #include "form1.h"
+#include "form1_driver.h"
 #include "qt_text_measure.h"
+#include "translation.h"
 
 namespace {
 
 const QString kWarning = QString::fromUtf8(ranktally::kWarningMessage.data(),
                                            qsizetype(ranktally::kWarningMessage.size()));
-
-QtMessageHandler testLogHandler = nullptr;
-
-// The offscreen platform says so each time a window asks it for what it does not do (raise,
-// grabbing, size hints); every other warning reaches the test log, and fails the test.
-void DropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.startsWith(QLatin1String("This plugin does not support "))) {
-        testLogHandler(type, context, text);
-    }
-}
 
 }  // namespace
 
@@ -73,17 +64,14 @@ private slots:
 private:
     template <typename T>
     T* Child(const char* name) {
-        T* child = window_->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr) {
-            qFatal("no control named %s", name);
-        }
-        return child;
+        return form1_testing::Child<T>(window_.get(), name);
     }
     QString Shown(const char* name) { return Child<QLineEdit>(name)->text(); }
-    void Pick(const char* selector, const QString& entry);
-    void TypeRate(const QString& rate);
+    void Pick(const char* selector, const QString& entry) {
+        form1_testing::Pick(window_.get(), selector, entry);
+    }
+    void TypeRate(const QString& rate) { form1_testing::TypeRate(window_.get(), rate); }
     void Rebuild();
-    bool ShowsWhole(QLineEdit* box);
     bool Activated();
 
     std::unique_ptr<Form1> window_;
@@ -91,8 +79,10 @@ private:
 };
 
 void TestForm1::initTestCase() {
+    // These tests read the window in English; other languages have tests of their own.
+    ranktally::UseLanguage(ranktally::Languages().front());
     initialFont_ = QApplication::font();
-    testLogHandler = qInstallMessageHandler(DropPlatformLimits);
+    form1_testing::DropPlatformLimits();
 }
 
 void TestForm1::init() {
@@ -113,41 +103,10 @@ void TestForm1::Rebuild() {
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
-// Walks the closed selector to the entry with the arrow keys, as a keyboard user picks.
-void TestForm1::Pick(const char* selector, const QString& entry) {
-    auto* combo = Child<QComboBox>(selector);
-    const int wanted = combo->findText(entry);
-    QVERIFY2(wanted >= 0, qPrintable(entry));
-    QSignalSpy picked(combo, &QComboBox::activated);
-    const int moves = std::abs(wanted - combo->currentIndex());
-    while (combo->currentIndex() != wanted) {
-        const int before = combo->currentIndex();
-        QTest::keyClick(combo, before < wanted ? Qt::Key_Down : Qt::Key_Up);
-        QVERIFY(combo->currentIndex() != before);
-    }
-    QCOMPARE(picked.count(), moves);
-}
-
-void TestForm1::TypeRate(const QString& rate) {
-    auto* box = Child<QLineEdit>("SKTextBox");
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, rate);
-    QCOMPARE(box->text(), rate);
-}
-
 // A Wayland compositor alone decides which window has the keyboard; Qt cannot ask for it there.
 bool TestForm1::Activated() {
     window_->activateWindow();
     return QTest::qWaitFor([this] { return window_->isActiveWindow(); }, 2000);
-}
-
-// A read-only box looks the same scrolled to either end only when the whole text is in view.
-bool TestForm1::ShowsWhole(QLineEdit* box) {
-    box->setCursorPosition(box->text().size());
-    const QImage end = box->grab().toImage();
-    box->setCursorPosition(0);
-    return box->grab().toImage() == end;
 }
 
 void TestForm1::startUp() {
@@ -485,7 +444,7 @@ void TestForm1::nothingIsCut() {
     TypeRate(rate);
 
     for (const char* name : {"SKNeededTextBox", "HoursNeededTextBox", "DaysNeededTextBox"}) {
-        QVERIFY2(ShowsWhole(Child<QLineEdit>(name)), qPrintable(Shown(name)));
+        QVERIFY2(form1_testing::ShowsWhole(Child<QLineEdit>(name)), qPrintable(Shown(name)));
     }
     const int inputColumn = Child<QWidget>("SKTextBox")->x();
     for (const char* name :
@@ -495,8 +454,8 @@ void TestForm1::nothingIsCut() {
         QVERIFY2(caption->sizeHint().height() <= caption->height(), name);
     }
     for (const char* name : {"WarningLabel", "Label1"}) {
-        const auto* wrapped = Child<QLabel>(name);
-        QVERIFY2(wrapped->heightForWidth(wrapped->width()) <= wrapped->height(), name);
+        auto* wrapped = Child<QLabel>(name);
+        QVERIFY2(form1_testing::ShowsWhole(wrapped), name);
         QVERIFY2(window_->rect().contains(wrapped->geometry()), name);
     }
     for (const char* name : {"CurrentLevelCombo", "TargetLevelCombo", "HourPlayCombo"}) {
@@ -538,7 +497,7 @@ void TestForm1::boxMeasureShowsFiguresWhole() {
         box->setText(QString::fromLatin1(figure));
         box->resize(measure.Needed(ranktally::DesignOf("SKNeededTextBox"), figure).width,
                     box->height());
-        QVERIFY2(ShowsWhole(box), figure);
+        QVERIFY2(form1_testing::ShowsWhole(box), figure);
     }
 }
 
