@@ -41,12 +41,32 @@ add_custom_command(
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DEPENDS ${RANKTALLY_ICON_SVG}
     VERBATIM)
+# The installer's languages and its own texts in each, from po/ (see InstallerLanguages.cmake),
+# and the same texts as its pages show them, for the tests.
+set(installer_languages ${CMAKE_BINARY_DIR}/installer_languages.nsh)
+set(RANKTALLY_INSTALLER_TEXTS ${CMAKE_BINARY_DIR}/installer_texts.txt)
+set(catalogues)
+foreach(language IN LISTS RANKTALLY_LANGUAGES)
+    list(APPEND catalogues ${RANKTALLY_PO_DIR}/${language}.po)
+endforeach()
+add_custom_command(
+    OUTPUT ${installer_languages} ${RANKTALLY_INSTALLER_TEXTS}
+    COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}/win32/installer_texts.h
+            -DPO_DIR=${RANKTALLY_PO_DIR} "-DLANGUAGES=${RANKTALLY_LANGUAGES}"
+            -DVERSION=${PROJECT_VERSION} -DOUTPUT=${installer_languages}
+            -DSHOWN=${RANKTALLY_INSTALLER_TEXTS}
+            -P ${PROJECT_SOURCE_DIR}/cmake/InstallerLanguages.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/win32/installer_texts.h ${catalogues}
+            ${PROJECT_SOURCE_DIR}/cmake/InstallerLanguages.cmake
+            ${PROJECT_SOURCE_DIR}/cmake/ReadCatalogue.cmake
+    VERBATIM)
 add_custom_command(
     OUTPUT ${RANKTALLY_INSTALLER}
     COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DPROGRAM=$<TARGET_FILE:ranktally>
             -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE -DREADME=${readme} -DICON=${RANKTALLY_ICO}
-            -DWIZARD=${wizard} -DOUTFILE=${RANKTALLY_INSTALLER}
+            -DWIZARD=${wizard} -DLANGUAGES=${installer_languages}
+            -DOUTFILE=${RANKTALLY_INSTALLER} ${PROJECT_SOURCE_DIR}/win32/installer.nsi
+    DEPENDS ranktally ranktally_ico ${wizard} ${readme} ${installer_languages}
             ${PROJECT_SOURCE_DIR}/win32/installer.nsi
-    DEPENDS ranktally ranktally_ico ${wizard} ${readme} ${PROJECT_SOURCE_DIR}/win32/installer.nsi
     VERBATIM)
 add_custom_target(windows_packages ALL DEPENDS ${RANKTALLY_ZIP} ${RANKTALLY_INSTALLER})

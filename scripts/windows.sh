@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Ranktally for Windows with MinGW-w64, runs the core's and the window's tests under Wine,
-# makes the portable zip and the installer, and installs, starts and uninstalls that installer
-# silently under Wine.
+# makes the portable zip and the installer, installs, starts and uninstalls that installer
+# silently under Wine, and opens it where the user reads German.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/readiness.sh
@@ -66,6 +66,31 @@ wait_until 120 "the uninstaller (it has not removed $installed)" test ! -e "$ins
 [ ! -e "$shortcut" ] || { echo "left behind: the Start-menu shortcut" >&2; exit 1; }
 ! wine reg query "$key" >/dev/null 2>&1 || { echo "left behind: the Apps & Features entry" >&2; exit 1; }
 echo "installed, started and uninstalled; nothing left behind"
+
+echo "== the installer, where the user reads German"
+# Wine makes LC_ALL the user's display language, whether or not the machine has that locale. The
+# first page is to show MUI's own German title and button, and the welcome text of po/de.po. The
+# reader runs under the same locale: Wine keeps one regional format in a prefix, which a process
+# started under another locale rewrites.
+german=de_DE.UTF-8
+LC_ALL=$german timeout 300 wine "$installer" &
+setup=$!
+shown=$(LC_ALL=$german wine "$build/tests/win32/read_window_text.exe" --close \
+    "Installation von Ranktally") ||
+    { echo "the installer showed no German page; $shown" >&2; exit 1; }
+welcome=$(sed -n 's/^German\tkInstallerWelcome\t//p' "$build/installer_texts.txt")
+for text in 'Willkommen zur Installation\nvon Ranktally' '&Weiter >' "$welcome"; do
+    grep -qxF -- "$text" <<<"$shown" || {
+        printf 'the German installer does not show "%s"; it shows:\n%s\n' "$text" "$shown" >&2
+        exit 1
+    }
+done
+status=0
+wait "$setup" || status=$?
+# NSIS ends with 1 when the user cancels.
+[ "$status" -eq 1 ] || { echo "the installer, closed on its first page, ended with $status" >&2; exit 1; }
+[ ! -e "$installed" ] || { echo "the installer, closed on its first page, installed" >&2; exit 1; }
+echo "the installer speaks German, and closes on its first page"
 
 echo "== the portable zip"
 unzip -l "$build"/ranktally-*-windows-x64.zip | grep -E 'ranktally.exe|LICENSE.txt|README.txt'

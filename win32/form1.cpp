@@ -73,8 +73,8 @@ HWND MakeControl(HWND parent, HINSTANCE instance, const ControlDesign& design) {
             break;
     }
     const auto id = static_cast<INT_PTR>(IdOf(design.name));
-    return CreateWindowExW(exStyle, windowClass, Wide(design.text).c_str(), style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(id), instance, nullptr);
+    return CreateWindowExW(exStyle, windowClass, Wide(Translated(design.text)).c_str(), style, 0, 0,
+                           0, 0, parent, reinterpret_cast<HMENU>(id), instance, nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "gdi_text_measure.h"
 
+#include <limits>
 #include <string>
 
 #include "wide_text.h"
@@ -51,11 +52,13 @@ PixelSize GdiTextMeasure::Needed(const ControlDesign& control, std::string_view 
 }
 
 int GdiTextMeasure::HeightForWidth(const ControlDesign&, std::string_view text, int width) const {
+    // In lines no wider than the room, broken as the static control breaks them; a word wider
+    // than the room never fits, since the control would cut it.
     const std::wstring wide = Wide(text);
     RECT rect{0, 0, width, 0};
     DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &rect,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    return rect.bottom;
+    return rect.right > width ? std::numeric_limits<int>::max() : static_cast<int>(rect.bottom);
 }
 
 }  // namespace ranktally

@@ -1,7 +1,9 @@
 ; The per-user installer: no administrator rights, a Start-menu shortcut, and an entry in Apps &
-; Features with an uninstaller. makensis -DVERSION=... -DPROGRAM=... -DLICENSE=... -DREADME=...
-; -DICON=... -DWIZARD=... -DOUTFILE=... installer.nsi
-; The program is 64-bit, and so is its installer.
+; Features with an uninstaller, in the language Windows shows when NSIS has it, else in English.
+; makensis -DVERSION=... -DPROGRAM=... -DLICENSE=... -DREADME=... -DICON=... -DWIZARD=...
+; -DLANGUAGES=... -DOUTFILE=... installer.nsi, where LANGUAGES is what
+; cmake/InstallerLanguages.cmake writes.
+; The program is 64-bit, and so is its installer; Unicode (as "Unicode true"), for every language.
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
@@ -13,9 +15,8 @@ SetDateSave off
 !include "FileFunc.nsh"
 
 Name "Ranktally"
-Caption "Ranktally ${VERSION} Setup"
-UninstallCaption "Ranktally ${VERSION} Uninstall"
-; Not the build machine's NSIS version.
+; The version on every page, not the build machine's NSIS version; the title bar is each
+; language's own "Ranktally Setup".
 BrandingText "Ranktally ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Ranktally"
@@ -33,9 +34,9 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD}"
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\ranktally.exe"
-; Nothing to close and no reboot: the program is installed for this user alone.
-!define MUI_WELCOMEPAGE_TEXT "Setup will install Ranktally ${VERSION} for you, with no need for \
-    administrator rights.$\r$\n$\r$\nClick Next to continue."
+; Not MUI's own, which asks to close other programs to spare a reboot: nothing needs closing, the
+; program being installed for this user alone. In each language from po/ (see LANGUAGES).
+!define MUI_WELCOMEPAGE_TEXT "$(kInstallerWelcome)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
@@ -43,7 +44,8 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+; English first: the language of a Windows that speaks none of these.
+!include /CHARSET=UTF8 "${LANGUAGES}"
 
 Section "Ranktally"
     SetOutPath "$INSTDIR"

@@ -3,11 +3,16 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "translation.h"
+#include "user_languages.h"
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     // The rate box's description reaches screen readers through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // Once, before the window measures its texts: it is laid out for the language it shows.
+    ranktally::UseLanguage(ranktally::MatchLanguage(ranktally::UserLanguages()));
     ranktally::Form1 window(instance);
     window.Show(showCommand);
     MSG message;

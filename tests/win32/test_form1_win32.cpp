@@ -5,11 +5,15 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "climbs.h"
 #include "gdi_text_measure.h"
+#include "rate_reading.h"
+#include "user_languages.h"
 #include "wide_text.h"
 
 namespace ranktally {
@@ -23,6 +27,7 @@ protected:
         const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        UseLanguage(Languages().front());
         Open();
     }
 
@@ -52,6 +57,15 @@ protected:
         Open();
     }
 
+    // Opens the window anew in the language with this tag, as if it were the user's.
+    void UseLanguageTagged(std::string_view tag) {
+        const std::vector<std::string> preferred{std::string(tag)};
+        const Language& language = MatchLanguage(preferred);
+        ASSERT_EQ(language.tag, tag);
+        UseLanguage(language);
+        Open();
+    }
+
     // The balloon that shows the rate note while the box has the focus, if it is shown.
     HWND ShownBalloon() const {
         HWND found = nullptr;
@@ -68,6 +82,20 @@ protected:
             },
             reinterpret_cast<LPARAM>(&found));
         return found;
+    }
+
+    std::string BalloonText() const {
+        HWND balloon = ShownBalloon();
+        if (balloon == nullptr) {
+            return "(no balloon)";
+        }
+        wchar_t text[512] = L"";
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form_->Window();
+        tool.lpszText = text;
+        SendMessageW(balloon, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+        return Narrow(text);
     }
 
     std::wstring separatorBefore_;
@@ -298,15 +326,7 @@ TEST_F(Form1Win32, NoteShownBesideTheBox) {
     Pump();
     UnhookWinEvent(hook);
     EXPECT_GT(descriptions, 0);
-    HWND balloon = ShownBalloon();
-    ASSERT_NE(balloon, nullptr);
-    wchar_t text[128] = L"";
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = form_->Window();
-    tool.lpszText = text;
-    SendMessageW(balloon, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_EQ(Narrow(text), "Read as 10: everything from \"k\" on is ignored.");
+    EXPECT_EQ(BalloonText(), "Read as 10: everything from \"k\" on is ignored.");
     HWND marker = GetWindow(form_->Control("SKTextBox"), GW_CHILD);
     HDC dc = GetDC(marker);
     EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_WINDOW));
@@ -318,17 +338,79 @@ TEST_F(Form1Win32, NoteShownBesideTheBox) {
     EXPECT_FALSE(IsWindowVisible(marker));
 }
 
-// The decimal separator of the user's regional format, set before the window opens.
-class LocaleDecimalSeparator : public Form1Win32,
-                               public testing::WithParamInterface<const char*> {};
+// In another language every word the window shows is the catalogue's, and no figure is: the
+// pseudo-language brackets each of its texts, so that one that missed the catalogue shows.
+class InLanguage : public Form1Win32, public testing::WithParamInterface<const char*> {};
 
-TEST_P(LocaleDecimalSeparator, ShowsTheFiguresInIt) {
-    UseSeparator(GetParam());
+TEST_P(InLanguage, EveryWordFromTheCatalogue) {
+    UseLanguageTagged(GetParam());
+    const bool pseudo = !LanguageInUse().shipped;
+    const auto expectWords = [&](const std::string& shown, std::string_view source,
+                                 std::string_view where) {
+        EXPECT_EQ(shown, Translated(source)) << where;
+        if (pseudo) {
+            EXPECT_TRUE(shown.starts_with('[') && shown.ends_with(']')) << where << ": " << shown;
+        }
+    };
+    // The captions and the credit, from the start.
+    for (const ControlDesign& design : kForm1Controls) {
+        if (design.kind == ControlKind::Caption || design.kind == ControlKind::Credit) {
+            expectWords(Shown(std::string(design.name).c_str()), design.text, design.name);
+        }
+    }
+    // The words a climb past level 200 and its rate bring.
+    Pick("CurrentLevelCombo", "1");
+    Pick("TargetLevelCombo", "220");
+    const struct {
+        const char* rate;
+        const char* control;
+        std::string_view source;
+    } said[] = {
+        {"10000", "WarningLabel", kWarningMessage},
+        {"", "HoursNeededTextBox", kUnlimited},
+        {"1e400", "DaysNeededTextBox", kOverflow},
+    };
+    for (const auto& row : said) {
+        TypeRate(row.rate);
+        expectWords(Shown(row.control), row.source, row.control);
+    }
+    TypeRate("10k");
+    const std::string note = BalloonText();
+    EXPECT_EQ(note, RateReadingNote("10k", ".").value_or("(no note)"));
+    EXPECT_EQ(pseudo, note.starts_with('[') && note.ends_with(']')) << note;
+    // The figures, as in English.
+    TypeRate("10000");
+    EXPECT_EQ(Shown("SKTextBox") + " " + Shown("HourPlayCombo") + " " + Shown("SKNeededTextBox"),
+              "10000 1 2076261991");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, InLanguage, testing::Values("de", "en-XA"), [](const auto& info) {
+    return std::string(info.param[0] == 'd' ? "german" : "pseudo");
+});
+
+// The decimal separator of the user's regional format, set before the window opens, and the
+// language the user reads: two choices, neither following the other.
+struct Format {
+    const char* name;
+    const char* language;
+    const char* separator;
+};
+
+class LocaleDecimalSeparator : public Form1Win32, public testing::WithParamInterface<Format> {};
+
+TEST_P(LocaleDecimalSeparator, ShowsTheFiguresInItAndTheWordsInTheLanguage) {
+    UseLanguageTagged(GetParam().language);
+    UseSeparator(GetParam().separator);
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "2");
     std::string expected("0");
-    expected.append(GetParam()).append("145");
+    expected.append(GetParam().separator).append("145");
     EXPECT_EQ(Shown("HoursNeededTextBox"), expected);
+    for (const ControlDesign& design : kForm1Controls) {
+        if (design.kind == ControlKind::Caption) {
+            EXPECT_EQ(Shown(std::string(design.name).c_str()), Translated(design.text));
+        }
+    }
     // A comma typed into the rate still ends the number, and the box says so.
     TypeRate("2,5");
     EXPECT_EQ(Shown("HoursNeededTextBox"), "725");
@@ -336,10 +418,12 @@ TEST_P(LocaleDecimalSeparator, ShowsTheFiguresInIt) {
     EXPECT_TRUE(marker != nullptr && IsWindowVisible(marker));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, LocaleDecimalSeparator, testing::Values(".", ","),
-                         [](const auto& info) {
-                             return std::string(info.param[0] == ',' ? "comma" : "period");
-                         });
+INSTANTIATE_TEST_SUITE_P(Table, LocaleDecimalSeparator,
+                         testing::Values(Format{"english_period", "en", "."},
+                                         Format{"english_comma", "en", ","},
+                                         Format{"german_period", "de", "."},
+                                         Format{"german_comma", "de", ","}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The user changes the decimal separator in the settings while the window is open.
 TEST_F(Form1Win32, FollowsALocaleChange) {
@@ -401,11 +485,18 @@ TEST_F(Form1Win32, TakesItsSizeAtANewDpi) {
         << ClientSize().cx << "x" << ClientSize().cy;
 }
 
-// Nothing cut and nothing overlapping, at the DPIs of common screens.
-class AtDpi : public Form1Win32, public testing::WithParamInterface<UINT> {};
+// In each language, at the DPIs of common screens: every text whole, nothing overlapping, and the
+// design's proportions kept, every edge at one scale for the whole window.
+struct Fit {
+    std::string_view language;
+    UINT dpi;
+};
 
-TEST_P(AtDpi, NothingIsCutNorOverlaps) {
-    ChangeDpi(GetParam());
+class Fits : public Form1Win32, public testing::WithParamInterface<Fit> {};
+
+TEST_P(Fits, EveryTextWholeInTheDesignsProportions) {
+    UseLanguageTagged(GetParam().language);
+    ChangeDpi(GetParam().dpi);
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "220");
     TypeRate("-3e305");
@@ -419,6 +510,8 @@ TEST_P(AtDpi, NothingIsCutNorOverlaps) {
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&label), 2);
         return label.bottom <= ClientSize().cy;
     }));
+    // One scale for every edge: the client area's width over the design's.
+    const double scale = ClientSize().cx / double(kClientWidthTwips);
     const SIZE client = ClientSize();
     std::vector<std::pair<std::string_view, RECT>> placed;
     for (const ControlDesign& design : kForm1Controls) {
@@ -426,48 +519,138 @@ TEST_P(AtDpi, NothingIsCutNorOverlaps) {
         RECT rect{};
         GetWindowRect(control, &rect);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-        // The text as the control's own font draws it, within the control's own area: for a
-        // selector, its longest entry within the closed face's item.
+        // The texts as the control's own font draws them, within the control's own area: for a
+        // selector, its longest entry within the closed face's item; for a result box, also
+        // the words it shows in place of a figure.
         RECT area{};
         GetClientRect(control, &area);
-        std::wstring text = Wide(Shown(std::string(design.name).c_str()));
+        std::vector<std::wstring> texts{Wide(Shown(std::string(design.name).c_str()))};
+        if (design.kind == ControlKind::ResultBox) {
+            texts.push_back(Wide(Translated(kUnlimited)));
+            texts.push_back(Wide(Translated(kOverflow)));
+        }
         if (design.kind == ControlKind::Selector) {
             COMBOBOXINFO info{};
             info.cbSize = sizeof info;
             GetComboBoxInfo(control, &info);
             rect.bottom = rect.top + (info.rcButton.bottom + info.rcButton.top);
             area = info.rcItem;
-            text = L"220";
+            texts = {L"220"};
         }
         placed.emplace_back(design.name, rect);
+        const int edges[] = {rect.left, rect.top, rect.right, rect.bottom};
+        const int twipsEdges[] = {design.rect.left, design.rect.top,
+                                  design.rect.left + design.rect.width,
+                                  design.rect.top + design.rect.height};
+        // A selector's closed face is as high as its font makes it, not as the design says.
+        const std::size_t edgeCount = design.kind == ControlKind::Selector ? 3 : 4;
+        for (std::size_t edge = 0; edge < edgeCount; ++edge) {
+            EXPECT_LE(std::abs(edges[edge] - twipsEdges[edge] * scale), 1.05)
+                << design.name << " edge " << edge;
+        }
         EXPECT_LE(rect.right, client.cx) << design.name;
         EXPECT_LE(rect.bottom, client.cy) << design.name;
 
         HDC dc = GetDC(control);
         HGDIOBJ previous =
             SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-        RECT needed{0, 0, area.right - area.left, 0};
-        const bool wraps =
-            design.kind == ControlKind::Warning || design.kind == ControlKind::Credit;
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
-                  DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        for (const std::wstring& text : texts) {
+            RECT needed{0, 0, area.right - area.left, 0};
+            const bool wraps =
+                design.kind == ControlKind::Warning || design.kind == ControlKind::Credit;
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+                      DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+            if (design.kind == ControlKind::RateBox || design.kind == ControlKind::ResultBox) {
+                const auto margins = SendMessageW(control, EM_GETMARGINS, 0, 0);
+                needed.right += LOWORD(margins) + HIWORD(margins);
+            }
+            EXPECT_LE(needed.right, area.right - area.left) << design.name << ": " << Narrow(text);
+            EXPECT_LE(needed.bottom, area.bottom - area.top) << design.name << ": " << Narrow(text);
+        }
         SelectObject(dc, previous);
         ReleaseDC(control, dc);
-        if (design.kind == ControlKind::RateBox || design.kind == ControlKind::ResultBox) {
-            const auto margins = SendMessageW(control, EM_GETMARGINS, 0, 0);
-            needed.right += LOWORD(margins) + HIWORD(margins);
-        }
-        EXPECT_LE(needed.right, area.right - area.left) << design.name << " at " << GetParam();
-        EXPECT_LE(needed.bottom, area.bottom - area.top) << design.name << " at " << GetParam();
     }
     for (std::size_t i = 0; i < placed.size(); ++i) {
         for (std::size_t j = i + 1; j < placed.size(); ++j) {
             RECT overlap{};
             EXPECT_FALSE(IntersectRect(&overlap, &placed[i].second, &placed[j].second))
-                << placed[i].first << " overlaps " << placed[j].first << " at " << GetParam();
+                << placed[i].first << " overlaps " << placed[j].first;
         }
     }
 }
+
+// Every language compiled in at 96 and 192 DPI, and English at 144 as well.
+std::vector<Fit> EveryLanguageAtTwoDpis() {
+    std::vector<Fit> rows;
+    for (const Language& language : Languages()) {
+        rows.push_back({language.tag, 96});
+        rows.push_back({language.tag, 192});
+    }
+    rows.push_back({"en", 144});
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Fits, testing::ValuesIn(EveryLanguageAtTwoDpis()),
+                         [](const auto& info) {
+                             std::string name(info.param.language);
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name + "_" + std::to_string(info.param.dpi) + "dpi";
+                         });
+
+// CTest runs this under Unix locales that Wine makes the user's display language
+// (tests/win32/CMakeLists.txt), and names the language the window should then speak.
+TEST(UserLanguages, MatchedAsTheProgramStarts) {
+    const char* expected = std::getenv("RANKTALLY_EXPECTED_LANGUAGE");
+    if (expected == nullptr) {
+        GTEST_SKIP() << "run by CTest under a chosen locale";
+    }
+    EXPECT_EQ(MatchLanguage(UserLanguages()).tag, expected);
+}
+
+// Windows hands out several names in one buffer, each ending in a NUL, and an empty one ends
+// the list.
+TEST(NamesInList, ReadsEveryNameInOrder) {
+    using namespace std::string_view_literals;
+    const struct {
+        const char* name;
+        std::wstring_view list;
+        std::vector<std::string> names;
+    } rows[] = {
+        {"several_in_order", L"pt-PT\0de-DE\0en-US\0\0"sv, {"pt-PT", "de-DE", "en-US"}},
+        {"none", L"\0\0"sv, {}},
+        {"no_final_nul", L"de-DE\0fr-FR"sv, {"de-DE", "fr-FR"}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(NamesInList(row.list), row.names) << row.name;
+    }
+}
+
+// A wrapped text fits only where its longest word does: the static control would cut that word.
+TEST_F(Form1Win32, WrappedTextNeedsRoomForItsLongestWord) {
+    const ControlDesign& credit = DesignOf("Label1");
+    const auto font =
+        reinterpret_cast<HFONT>(SendMessageW(form_->Control("Label1"), WM_GETFONT, 0, 0));
+    const GdiTextMeasure measure(form_->Window(), font, GetDpiForWindow(form_->Window()));
+    const int word = measure.Needed(credit, "Ranktally").width;
+    const struct {
+        const char* name;
+        int width;
+        bool fits;
+    } rows[] = {
+        {"room_for_the_longest_word", word, true},
+        {"a_pixel_short_of_it", word - 1, false},
+    };
+    for (const auto& row : rows) {
+        constexpr int kRoomForManyLines = 1000;
+        EXPECT_EQ(
+            measure.HeightForWidth(credit, "by the Ranktally team", row.width) <= kRoomForManyLines,
+            row.fits)
+            << row.name;
+    }
+}
+
+// Nothing cut beside a selector's arrow, at the DPIs of common screens.
+class AtDpi : public Form1Win32, public testing::WithParamInterface<UINT> {};
 
 // The result boxes, not the selectors, set the scale at these DPIs: a selector just as wide as
 // the measure asks still shows its longest entry beside its arrow.
