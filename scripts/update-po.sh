@@ -4,7 +4,7 @@
 # Usage: update-po.sh [--check]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/ensure-packages.sh build package
+./scripts/ensure-packages.sh build
 
 its=/usr/share/gettext/its/metainfo.its  # AppStream's rules, which honour translate="no"
 template=$(mktemp)
@@ -12,8 +12,8 @@ trap 'rm -f "$template"' EXIT
 common=(--from-code=UTF-8 --add-location=file --package-name=Ranktally
     --copyright-holder="Ranktally developers" --msgid-bugs-address=https://ranktally.org/issues
     --output="$template")
-mapfile -t sources < <(git ls-files 'core/*.h' 'core/*.cpp' 'form/*.h' 'form/*.cpp' 'app/*.cpp' \
-    'ui/*.cpp' 'win32/*.h' 'win32/*.cpp' 'web/*.cpp' | LC_ALL=C sort)
+mapfile -t sources < <(find core form app ui win32 web -maxdepth 1 -type f \
+    \( -name '*.h' -o -name '*.cpp' \) | LC_ALL=C sort)
 xgettext "${common[@]}" --language=C++ --keyword=N_ --keyword=Translated \
     --add-comments=TRANSLATORS: "${sources[@]}"
 # Every catalogue is UTF-8.

@@ -5,6 +5,8 @@
 # Usage: check_catalogues.sh SOURCE_DIR
 set -u
 cd "$1"
+# The catalogues are UTF-8, which gettext's tools read as such only in a UTF-8 locale.
+export LC_ALL=C.UTF-8
 failed=0
 fail() {
     echo "$*"
