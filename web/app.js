@@ -5,7 +5,12 @@
 "use strict";
 
 (() => {
-    const form = document.getElementById("Form1");
+    // At the site's root, beside the worker.
+    const script = document.currentScript.src;
+    const byId = (id) => document.getElementById(id);
+    const form = byId("Form1");
+    const warning = byId("WarningLabel");
+    const pointer = byId("WarningPointer");
     // The inputs, in the page's order, which the link follows.
     const inputs = [...form.querySelectorAll("[name]")];
     // A link's part longer than this is not a link anyone wrote by hand: it is ignored.
@@ -46,25 +51,109 @@
         }
     }
 
+    // The address follows the inputs at most four times a second, as browsers throttle a page
+    // that rewrites it faster, and always ends in their last state.
+    let linkTimer = 0;
+    let linkWritten = 0;
     function writeLink() {
+        clearTimeout(linkTimer);
+        linkTimer = 0;
+        linkWritten = Date.now();
         const parts = inputs
             .filter((input) => input.value !== "" && input.value.length <= longestPart / 4)
             .map((input) => `${input.name}=${encodeURIComponent(input.value)}`);
         history.replaceState(null, "", `#${parts.join("&")}`);
     }
+    const linkSoon = () => {
+        linkTimer ||= setTimeout(writeLink, linkWritten + 250 - Date.now());
+    };
+    const linkNow = () => linkTimer && writeLink();
+
+    // A warning that starts in the lower half of the view and runs past its foot is pointed to by
+    // a bar there, as a pick on a small screen may show it out of sight; the page does not scroll
+    // under the user's finger. A page scrolls by whole pixels, a warning ends where it may.
+    function pointToWarning() {
+        const { top, bottom } = warning.getBoundingClientRect();
+        pointer.hidden = !warning.textContent || bottom < innerHeight + 1 || top < innerHeight / 2;
+    }
+
+    function share() {
+        const copy = byId("CopyLink");
+        const send = byId("Share");
+        const told = byId("Shared");
+        let quiet = 0;
+        // Told afresh each time, so that a screen reader hears a second copy too.
+        const tell = (text) => {
+            told.textContent = "";
+            clearTimeout(quiet);
+            setTimeout(() => (told.textContent = text), 100);
+            quiet = setTimeout(() => (told.textContent = ""), 5000);
+        };
+        copy.addEventListener("click", () => {
+            linkNow();
+            (navigator.clipboard?.writeText(location.href) ?? Promise.reject())
+                .then(() => tell(told.dataset.copied), () => tell(told.dataset.notCopied));
+        });
+        // Where the system has a share sheet; a user who closes it has shared nothing.
+        send.addEventListener("click", () => {
+            linkNow();
+            navigator.share({ title: document.title, url: location.href }).catch(() => {});
+        });
+        copy.hidden = false;
+        send.hidden = !navigator.share;
+    }
+
+    // One worker at the root keeps the site for use offline. A new build's worker waits until the
+    // user takes it: an open page is never changed under the user.
+    function offerUpdates() {
+        const workers = navigator.serviceWorker;
+        const root = new URL(".", script).href;
+        // Before, each language's folder had a worker of its own, which would serve it still.
+        workers.getRegistrations().then((all) => all
+            .filter((old) => old.scope.startsWith(root) && old.scope !== root)
+            .forEach((old) => old.unregister()));
+        workers.register(new URL("sw.js", script)).then((registration) => {
+            const update = byId("Update");
+            const offer = () => {
+                update.hidden = !(registration.waiting && workers.controller);
+            };
+            let taking = false;
+            update.querySelector("button").addEventListener("click", () => {
+                taking = true;
+                if (registration.waiting) {
+                    registration.waiting.postMessage("take");
+                } else {
+                    location.reload();
+                }
+            });
+            workers.addEventListener("controllerchange", () => (taking ? location.reload() : offer()));
+            registration.addEventListener("updatefound", () => {
+                registration.installing?.addEventListener("statechange", offer);
+            });
+            offer();
+        }, () => {});
+    }
 
     // `call` runs a function of the module's C API: see module_api.js.
     function start({ call }) {
         const edited = (control) => call("input_changed", control.id, control.value);
-        // Each change as the form tells it, once: a result box shows its text as its value, the
-        // warning and the note, live regions, as their content.
+        // Each element's last change as the form tells it, where it differs from what the element
+        // shows: a result box shows its text as its value, the warning and the note, live regions,
+        // as their content, which a screen reader then hears once.
         const show = () => {
+            const latest = new Map();
             for (let change; (change = call("take_change"));) {
                 const newline = change.indexOf("\n");
-                const element = document.getElementById(change.slice(0, newline));
-                element["value" in element ? "value" : "textContent"] = change.slice(newline + 1);
+                latest.set(change.slice(0, newline), change.slice(newline + 1));
             }
-            writeLink();
+            for (const [id, text] of latest) {
+                const element = byId(id);
+                const property = "value" in element ? "value" : "textContent";
+                if (element[property] !== text) {
+                    element[property] = text;
+                }
+            }
+            pointToWarning();
         };
 
         const language = document.documentElement.lang;
@@ -79,31 +168,55 @@
                 return;
             }
         }
-        call("loaded", decimalSeparator(), language);
-        restoreFromLink(edited);
-        show();
+        // A link is taken as the page opens, and as a new one opens over it, from the start; the
+        // address stays as the user gave it until an edit.
+        const load = () => {
+            call("loaded", decimalSeparator(), language);
+            restoreFromLink(edited);
+            show();
+        };
+        load();
+        window.addEventListener("hashchange", () => {
+            form.reset();
+            load();
+        });
         // A pick reaches some browsers as "input", others as "change" only, others as both; the
         // form hears the second of both as nothing new.
         for (const type of ["input", "change"]) {
             form.addEventListener(type, (event) => {
                 edited(event.target);
                 show();
+                linkSoon();
             });
         }
         form.addEventListener("submit", (event) => event.preventDefault());
+        window.addEventListener("pagehide", linkNow);
         window.addEventListener("languagechange", () => {
             call("decimal_separator_changed", decimalSeparator());
             show();
         });
-        document.getElementById("needs").hidden = true;
-        // Each page's folder has its worker, which keeps that page for use offline: registered
-        // once the page stays, so that a root left for another language keeps nothing.
+        window.addEventListener("scroll", pointToWarning, { passive: true });
+        window.addEventListener("resize", pointToWarning);
+        pointer.addEventListener("click", () => warning.scrollIntoView({ block: "nearest" }));
+        share();
+        form.removeAttribute("aria-busy");
         if ("serviceWorker" in navigator) {
-            navigator.serviceWorker.register("sw.js");
+            offerUpdates();
         }
     }
 
-    if (typeof WebAssembly === "object" && typeof Ranktally === "function") {
-        Ranktally().then(start);
+    // The page fetches the module's wasm, named by its build, as the module's script tag names it;
+    // what cannot start says why.
+    const failed = (id) => {
+        byId(id).hidden = false;
+        form.removeAttribute("aria-busy");
+    };
+    if (typeof WebAssembly !== "object") {
+        failed("NoWasm");
+    } else {
+        fetch(document.querySelector("[data-wasm]").dataset.wasm)
+            .then((response) => response.arrayBuffer())
+            .then((bytes) => Ranktally({ wasm: bytes }))
+            .then(start, () => failed("NotLoaded"));
     }
 })();

@@ -32,6 +32,28 @@ constexpr std::string_view kNeedsScript =
 constexpr std::string_view kKindOfProgram = N_("Level Climb Calculator");
 // TRANSLATORS: names the list of the page's languages at its foot, for screen readers.
 constexpr std::string_view kLanguageList = N_("Languages");
+
+// The page's texts its script shows, by the places the template has for them.
+struct ScriptText {
+    std::string_view place;
+    std::string_view text;
+};
+constexpr ScriptText kScriptTexts[] = {
+    {"copy-link", N_("Copy link")},
+    // TRANSLATORS: what a screen reader says, and the page shows, once the link is copied.
+    {"link-copied", N_("Link copied.")},
+    {"link-not-copied", N_("The link could not be copied.")},
+    // TRANSLATORS: a button that opens the system's share sheet with the page's link.
+    {"share", N_("Share")},
+    // TRANSLATORS: a bar at the foot of a small screen, while the warning is below it.
+    {"warning-below", N_("See the warning below")},
+    {"update", N_("A new version is ready.")},
+    // TRANSLATORS: the button beside "A new version is ready.", which loads it.
+    {"reload", N_("Reload")},
+    {"no-wasm", N_("This browser cannot run WebAssembly, which Ranktally needs to calculate.")},
+    {"not-loaded",
+     N_("Ranktally could not load its calculator. Check the connection and reload the page.")},
+};
 constexpr std::string_view kOptions = ":options";
 constexpr std::string_view kRootPage = ".";
 
@@ -156,6 +178,15 @@ std::optional<std::string> PagePlace(std::string_view place, const Page& page,
     if (place == "root") {
         return std::string(ToRoot(page));
     }
+    // The root's page loads the English page's module.
+    if (place == "module") {
+        return page.atRoot ? "en/" : "";
+    }
+    for (const ScriptText& script : kScriptTexts) {
+        if (place == script.place) {
+            return format.escaped(Translated(script.text));
+        }
+    }
     // Marks the root page, the one that sends a browser on to the language it prefers.
     if (place == "picks") {
         return page.atRoot ? " data-picks-language" : "";
@@ -201,8 +232,11 @@ std::optional<std::string> Filling(std::string_view place, const Page& page, con
 // a control, every list.
 std::set<std::string> PagePlaces() {
     std::set<std::string> needed = {
-        std::string(kTitle), "lang",          "title",    "description", "needs", "root", "picks",
-        "alternates",        "language-list", "languages"};
+        std::string(kTitle), "lang",          "title",     "description", "needs", "root", "picks",
+        "alternates",        "language-list", "languages", "module"};
+    for (const ScriptText& script : kScriptTexts) {
+        needed.emplace(script.place);
+    }
     for (const ControlDesign& control : kForm1Controls) {
         if (!control.text.empty()) {
             needed.emplace(control.name);

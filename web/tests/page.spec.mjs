@@ -3,7 +3,9 @@
 import { execFileSync } from "node:child_process";
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
-import { expect, test } from "@playwright/test";
+import { chromium } from "@playwright/test";
+import { expect, test } from "./fixtures.mjs";
+import config from "./playwright.config.mjs";
 
 const require = createRequire(import.meta.url);
 const po = new URL("../../po/", import.meta.url);
@@ -57,7 +59,7 @@ const daysNeeded = (page) => control(page, "Days Needed:");
 // Opens the page at this address (the root's by default) and waits for its first figures.
 async function open(page, address = "index.html") {
     await page.goto(address);
-    await expect(page.locator("#needs")).toBeHidden();
+    await expect(page.locator("#Form1")).not.toHaveAttribute("aria-busy");
 }
 
 // WCAG 2.2 A and AA, as axe finds them; the page's context must bypass its CSP for axe to load.
@@ -235,6 +237,154 @@ test("the link carries the inputs, through a reload", async ({ page }) => {
     await expect(daysNeeded(page)).toHaveValue("1469.30516666667");
 });
 
+// A link opened over the open page is taken as a link opened afresh: what it leaves out starts
+// as the page starts. The address stays as it was given.
+test("a link opened over the page is taken as at load", async ({ page }) => {
+    await open(page, "index.html#current=150&target=200&hours=8&rate=50000");
+    await page.evaluate(() => {
+        location.hash = "#current=1&target=220&rate=10%2C000";
+    });
+    for (const [input, value] of [[current, "1"], [target, "220"], [hours, "1"],
+                                  [rate, "10,000"]]) {
+        await expect(input(page)).toHaveValue(value);
+    }
+    await expectFigures(page, ["2076261991", "207626199.1", "207626199.1"]);
+    await expect(page.getByRole("status")).toHaveText(warning);
+    await expect(page.locator("#RateNote")).toHaveText(
+        "Read as 10: everything from \",\" on is ignored.");
+    expect(new URL(page.url()).hash).toBe("#current=1&target=220&rate=10%2C000");
+});
+
+// The address: untouched until an edit, then at most four writes a second (Chromium warns of
+// more), the last one in the inputs' last state, also when the page is left at once.
+test("the address follows the inputs, at most four times a second", async ({ page }) => {
+    await page.addInitScript(() => {
+        window.writes = [];
+        const replaceState = history.replaceState.bind(history);
+        history.replaceState = (...state) => {
+            window.writes.push(performance.now());
+            replaceState(...state);
+        };
+    });
+    await open(page, "index.html#junk");
+    expect(await page.evaluate(() => window.writes)).toEqual([]);
+    await target(page).focus();
+    for (let pick = 0; pick < 30; pick += 1) {
+        await page.keyboard.press("ArrowDown");
+    }
+    await expect(target(page)).toHaveValue("30");
+    await expect(page).toHaveURL(/#target=30&hours=1&rate=10000$/);
+    const writes = await page.evaluate(() => window.writes);
+    const perSecond = Math.max(...writes.map((at) => writes.filter((t) => t >= at && t < at + 1000)
+        .length));
+    expect(perSecond).toBeLessThanOrEqual(4);
+    const left = await page.evaluate(() => {
+        const list = document.getElementById("HourPlayCombo");
+        list.value = "24";
+        list.dispatchEvent(new Event("change", { bubbles: true }));
+        window.dispatchEvent(new PageTransitionEvent("pagehide"));
+        return location.hash;
+    });
+    expect(left).toBe("#target=30&hours=24&rate=10000");
+});
+
+// The link to share, as the address shows it now; in an installed page there is no address bar.
+test("copy link copies the link and says so", async ({ page, context }) => {
+    await context.grantPermissions(["clipboard-read", "clipboard-write"]);
+    await open(page);
+    await current(page).selectOption("150");
+    await target(page).selectOption("200");
+    await page.getByRole("button", { name: "Copy link" }).click();
+    await expect(page.locator("[aria-live]").getByText("Link copied.")).toBeVisible();
+    expect(await page.evaluate(() => navigator.clipboard.readText()))
+        .toBe(new URL("index.html#current=150&target=200&hours=1&rate=10000", page.url()).href);
+    await expect(page.getByRole("button", { name: "Share" })).toBeHidden();
+});
+
+test("share hands the link to the system's share sheet, where there is one", async ({ page }) => {
+    await page.addInitScript(() => {
+        navigator.share = async (shared) => {
+            window.shared = shared;
+        };
+    });
+    await open(page, "de/#current=1");
+    await field(page, "de", "Target level:").selectOption("2");
+    await page.getByRole("button", { name: text("de", "Share") }).click();
+    expect(await page.evaluate(() => window.shared)).toEqual({
+        title: `Ranktally – ${text("de", "Level Climb Calculator")}`,
+        url: new URL("/de/#current=1&target=2&hours=1&rate=10000", page.url()).href,
+    });
+});
+
+// On a phone, a pick can show the warning below the fold: a bar at the foot points to it, the
+// list picked from stays where it was, and a screen reader hears the warning once.
+for (const height of [640, 568]) {
+    test.describe(() => {
+        test.use({ viewport: { width: 320, height }, hasTouch: true });
+        test(`a warning out of sight at 320 by ${height} is pointed to`, async ({ page }) => {
+            await open(page, "index.html#current=1&hours=24");
+            const before = await target(page).boundingBox();
+            await page.evaluate(() => {
+                window.heard = [];
+                new MutationObserver((records) => window.heard.push(...records.map((r) =>
+                    r.target.closest?.("[aria-live], [role=status]")?.textContent)
+                    .filter((live) => live !== undefined)))
+                    .observe(document.body, { subtree: true, childList: true, characterData: true });
+            });
+            await target(page).selectOption("220");
+            await expect(page.getByRole("status")).toHaveText(warning);
+            const pointer = page.getByRole("button", { name: "See the warning below" });
+            await expect(pointer).toBeInViewport();
+            expect(await target(page).boundingBox()).toEqual(before);
+            expect(await page.evaluate(() => window.heard)).toEqual([warning]);
+            await pointer.tap();
+            await expect(page.getByRole("status")).toBeInViewport({ ratio: 0.99 });
+            await expect(pointer).toBeHidden();
+        });
+    });
+}
+
+// A page that loads slowly shows its form without figures, and nothing that claims a part is
+// missing, until the figures come.
+test("loading on a slow network claims nothing missing", async ({ page }) => {
+    await page.addInitScript(() => {
+        window.seen = { loading: 0, claims: [] };
+        const look = () => {
+            if (document.getElementById("Form1")?.hasAttribute("aria-busy")) {
+                window.seen.loading += 1;
+                window.seen.claims.push(...[...document.querySelectorAll(".needs")]
+                    .filter((line) => line.checkVisibility()).map((line) => line.textContent));
+                requestAnimationFrame(look);
+            }
+        };
+        requestAnimationFrame(look);
+    });
+    const network = await page.context().newCDPSession(page);
+    await network.send("Network.emulateNetworkConditions", {
+        offline: false, latency: 400, downloadThroughput: 50000, uploadThroughput: 50000,
+    });
+    await open(page, "en/");
+    const seen = await page.evaluate(() => window.seen);
+    expect(seen.loading).toBeGreaterThan(10);
+    expect(seen.claims).toEqual([]);
+    await expect(points(page)).toHaveValue("0");
+});
+
+// What cannot start says why: a browser without WebAssembly, a module that does not arrive.
+test("a WebAssembly that cannot start says why", async ({ page, context }) => {
+    test.info().annotations.push({ type: "logs errors", description: "the module is refused" });
+    await page.addInitScript(() => delete window.WebAssembly);
+    await page.goto("en/");
+    await expect(page.getByText("This browser cannot run WebAssembly, which Ranktally needs to " +
+                                "calculate.")).toBeVisible();
+    const refused = await context.newPage();
+    await refused.route("**/*.wasm", (route) => route.abort());
+    await refused.goto("de/");
+    await expect(refused.getByText(text("de", "Ranktally could not load its calculator. Check " +
+                                   "the connection and reload the page."))).toBeVisible();
+    await expect(refused.locator("#Form1")).not.toHaveAttribute("aria-busy");
+});
+
 // A link is untrusted: a part that is not well formed is ignored, and nothing in it runs.
 for (const fragment of [
     "#current=0", "#current=221", "#current=abc", "#hours=25", "#target=%E0%A4%A",
@@ -259,37 +409,40 @@ for (const fragment of [
 }
 
 
-// A page's worker keeps it for use offline, in a language's folder as at the root.
-for (const address of ["index.html", "de/"]) {
-    test(`${address} works offline after the first visit`, async ({ page, context }) => {
-        await open(page, address);
+// The site's worker keeps every page for use offline, whichever page it was installed from.
+for (const [first, address] of [["index.html", "index.html"], ["de/", "de/"], ["en/", "ru/"]]) {
+    test(`${address} works offline after a first visit to ${first}`, async ({ page, context }) => {
+        await open(page, first);
         await page.evaluate(() => navigator.serviceWorker.ready);
-        await page.reload();
-        await expect(page.locator("#needs")).toBeHidden();
         await context.setOffline(true);
-        await page.reload();
-        await expect(page.locator("#needs")).toBeHidden();
+        await open(page, address);
         await page.getByRole("combobox").first().selectOption("1");
         await page.getByRole("combobox").nth(1).selectOption("2");
         await expect(page.locator("#SKNeededTextBox")).toHaveValue("1450");
     });
 }
 
-test("a page's worker clears its own old caches and the one-page site's, no other page's", async ({
-    page,
-}) => {
+// The caches of older builds and of the pages' own workers from before go; the worker of a page
+// in a language's folder gives way to the site's.
+test("the site's worker clears older caches and workers", async ({ page }) => {
+    // A page of the site without the worker or the page's script: the icon, which has no tab icon.
+    await page.route("**/favicon.ico", (route) => route.fulfill({ status: 204 }));
     await page.goto("icons/icon.svg");
-    const old = ["ranktally root 0.9", "ranktally de 0.9", "ranktally-0.9"];
+    const old = ["ranktally root 0.9", "ranktally de 0.9", "ranktally-0.9", "ranktally 0123"];
     await page.evaluate((names) => Promise.all(names.map((name) => caches.open(name))), old);
+    // As the German page's own worker was registered, for its folder alone.
+    await page.evaluate(() => navigator.serviceWorker.register("/sw.js", { scope: "/de/" }));
     await open(page);
-    const kept = await page.evaluate(async () => {
+    const [kept, scopes] = await page.evaluate(async () => {
         const worker = (await navigator.serviceWorker.ready).active;
         while (worker.state !== "activated") {
             await new Promise((resolve) => worker.addEventListener("statechange", resolve));
         }
-        return caches.keys();
+        const registrations = await navigator.serviceWorker.getRegistrations();
+        return [await caches.keys(), registrations.map((r) => new URL(r.scope).pathname)];
     });
-    expect(kept.filter((name) => old.includes(name))).toEqual(["ranktally de 0.9"]);
+    expect(kept).toEqual([expect.stringMatching(/^ranktally [0-9a-f]{12}$/)]);
+    expect(scopes).toEqual(["/"]);
 });
 
 // Each language's page in its own texts, head to foot, with the warning and a note showing (figures
@@ -393,18 +546,39 @@ test("focus follows the visual order", async ({ page }) => {
     }
 });
 
-for (const tag of ["en", "de"]) {
-    test.describe(() => {
-        test.use({ javaScriptEnabled: false });
-        test(`without script, the ${tag} page says what it needs`, async ({ page }) => {
-            await page.goto(`${tag}/`);
-            const needs = "Ranktally needs JavaScript and WebAssembly to calculate.";
-            await expect(page.getByText(text(tag, needs))).toBeVisible();
-        });
+// A browser with script turned off, as its user turns it off: Playwright's own switch leaves
+// <noscript> unshown, and its text search never looks inside one.
+test("without script, each page says what it needs", async () => {
+    const { launchOptions, baseURL } = config.use;
+    const browser = await chromium.launch({
+        ...launchOptions, args: [...launchOptions.args, "--blink-settings=scriptEnabled=false"],
     });
+    const page = await browser.newPage({ baseURL });
+    for (const tag of ["en", "de"]) {
+        await page.goto(`${tag}/`);
+        const needs = "Ranktally needs JavaScript and WebAssembly to calculate.";
+        await expect(page.locator("noscript p")).toBeVisible();
+        await expect(page.locator("noscript p")).toHaveText(text(tag, needs));
+        await expect(page.getByRole("button")).toHaveCount(0);
+    }
+    await browser.close();
+});
+
+// The contrast of two colours as WCAG reckons it, from "rgb(r, g, b)".
+function contrast(one, other) {
+    const luminance = (colour) => {
+        const [r, g, b] = colour.match(/[\d.]+/g).slice(0, 3).map((c) => {
+            const s = c / 255;
+            return s <= 0.04045 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+        });
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const [light, dark] = [luminance(one), luminance(other)].sort((a, b) => b - a);
+    return (light + 0.05) / (dark + 0.05);
 }
 
-// WCAG 2.2 A and AA, light and dark, with the warning and the note showing.
+// WCAG 2.2 A and AA, light and dark, with the warning and the note showing; what the user sets
+// has a border of 3:1 against the page, and the results sit on the page.
 for (const colorScheme of ["light", "dark"]) {
     test.describe(() => {
         test.use({ colorScheme, bypassCSP: true });
@@ -412,6 +586,18 @@ for (const colorScheme of ["light", "dark"]) {
             await open(page);
             await climb(page, "1", "220", "24", "10,000");
             await expectAccessible(page);
+            const { background, borders, results } = await page.evaluate(() => ({
+                background: getComputedStyle(document.body).backgroundColor,
+                borders: [...document.querySelectorAll("select, input:not(.result)")]
+                    .map((field) => getComputedStyle(field).borderTopColor),
+                results: [...document.querySelectorAll(".result")]
+                    .map((box) => getComputedStyle(box).backgroundColor),
+            }));
+            expect(borders).toHaveLength(4);
+            for (const border of borders) {
+                expect(contrast(border, background)).toBeGreaterThanOrEqual(3);
+            }
+            expect(results).toEqual(Array(3).fill("rgba(0, 0, 0, 0)"));
         });
     });
 }
@@ -422,7 +608,6 @@ for (const colorScheme of ["light", "dark"]) {
 for (const [address, budget] of [["index.html", 32768], ["en/", 32768],
                                  ...shipped.map((tag) => [`${tag}/`, 33792])]) {
     test.describe(() => {
-        test.use({ serviceWorkers: "block" });
         test(`the first view of ${address} is at most ${budget} bytes`, async ({ page }) => {
             const fetched = [];
             page.on("requestfinished", (request) => fetched.push(request));
