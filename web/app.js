@@ -137,11 +137,10 @@
     // `call` runs a function of the module's C API: see module_api.js.
     function start({ call }) {
         const edited = (control) => call("input_changed", control.id, control.value);
-        // Each element's last change as the form tells it, where it differs from what the element
-        // shows: a result box shows its text as its value, the warning and the note, live regions,
+        // Each element's last change as the form tells it, over `latest`, where it differs from what
+        // the element shows: a result box shows its text as its value, the warning and the note, live regions,
         // as their content, which a screen reader then hears once.
-        const show = () => {
-            const latest = new Map();
+        const show = (latest = new Map()) => {
             for (let change; (change = call("take_change"));) {
                 const newline = change.indexOf("\n");
                 latest.set(change.slice(0, newline), change.slice(newline + 1));
@@ -170,15 +169,17 @@
         }
         // A link is taken as the page opens, and as a new one opens over it, from the start; the
         // address stays as the user gave it until an edit.
-        const load = () => {
+        const load = (latest) => {
             call("loaded", decimalSeparator(), language);
             restoreFromLink(edited);
-            show();
+            show(latest);
         };
         load();
+        // The form, started afresh, tells only what differs from its start, and a reset leaves the
+        // warning and the note, which are no controls: both start empty unless the form says else.
         window.addEventListener("hashchange", () => {
             form.reset();
-            load();
+            load(new Map([[warning.id, ""], ["RateNote", ""]]));
         });
         // A pick reaches some browsers as "input", others as "change" only, others as both; the
         // form hears the second of both as nothing new.

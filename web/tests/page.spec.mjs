@@ -253,6 +253,11 @@ test("a link opened over the page is taken as at load", async ({ page }) => {
     await expect(page.locator("#RateNote")).toHaveText(
         "Read as 10: everything from \",\" on is ignored.");
     expect(new URL(page.url()).hash).toBe("#current=1&target=220&rate=10%2C000");
+    await page.evaluate(() => {
+        location.hash = "#rate=20000";
+    });
+    await expect(page.getByRole("status")).toHaveText("");
+    await expect(page.locator("#RateNote")).toHaveText("");
 });
 
 // The address: untouched until an edit, then at most four writes a second (Chromium warns of
@@ -317,7 +322,8 @@ test("share hands the link to the system's share sheet, where there is one", asy
 });
 
 // On a phone, a pick can show the warning below the fold: a bar at the foot points to it, the
-// list picked from stays where it was, and a screen reader hears the warning once.
+// list picked from stays where it was, a screen reader hears the warning once, and the bar covers
+// no field that takes the focus.
 for (const height of [640, 568]) {
     test.describe(() => {
         test.use({ viewport: { width: 320, height }, hasTouch: true });
@@ -340,6 +346,14 @@ for (const height of [640, 568]) {
             await pointer.tap();
             await expect(page.getByRole("status")).toBeInViewport({ ratio: 0.99 });
             await expect(pointer).toBeHidden();
+            // What takes the focus is brought into view above the bar, not under it.
+            await page.evaluate(() => scrollTo({ top: 0, behavior: "instant" }));
+            await expect(pointer).toBeVisible();
+            await page.locator("#DaysNeededTextBox").focus();
+            await expect.poll(() => page.evaluate(() => {
+                const bar = document.querySelector(".bar").getBoundingClientRect();
+                return document.activeElement.getBoundingClientRect().bottom <= bar.top;
+            })).toBe(true);
         });
     });
 }
