@@ -138,8 +138,8 @@
     function start({ call }) {
         const edited = (control) => call("input_changed", control.id, control.value);
         // Each element's last change as the form tells it, over `latest`, where it differs from what
-        // the element shows: a result box shows its text as its value, the warning and the note, live regions,
-        // as their content, which a screen reader then hears once.
+        // the element shows: a result box shows its text as its value, the warning and the note,
+        // live regions, as their content, which a screen reader then hears once.
         const show = (latest = new Map()) => {
             for (let change; (change = call("take_change"));) {
                 const newline = change.indexOf("\n");
