@@ -126,7 +126,8 @@
                     location.reload();
                 }
             });
-            workers.addEventListener("controllerchange", () => (taking ? location.reload() : offer()));
+            workers.addEventListener("controllerchange",
+                                     () => (taking ? location.reload() : offer()));
             registration.addEventListener("updatefound", () => {
                 registration.installing?.addEventListener("statechange", offer);
             });
@@ -137,9 +138,9 @@
     // `call` runs a function of the module's C API: see module_api.js.
     function start({ call }) {
         const edited = (control) => call("input_changed", control.id, control.value);
-        // Each element's last change as the form tells it, over `latest`, where it differs from what
-        // the element shows: a result box shows its text as its value, the warning and the note,
-        // live regions, as their content, which a screen reader then hears once.
+        // Each element's last change as the form tells it, over `latest`, where it differs from
+        // what the element shows: a result box shows its text as its value, the warning and the
+        // note, live regions, as their content, which a screen reader then hears once.
         const show = (latest = new Map()) => {
             for (let change; (change = call("take_change"));) {
                 const newline = change.indexOf("\n");

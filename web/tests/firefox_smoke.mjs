@@ -54,7 +54,8 @@ function colours(page) {
             return 0.2126 * r + 0.7152 * g + 0.0722 * b;
         };
         const page = luminance(getComputedStyle(document.body).backgroundColor);
-        const borders = [...document.querySelectorAll("select, input:not(.result)")].map((field) => {
+        const fields = document.querySelectorAll("select, input:not(.result)");
+        const borders = [...fields].map((field) => {
             const [light, dark] = [luminance(getComputedStyle(field).borderTopColor), page]
                 .sort((x, y) => y - x);
             return (light + 0.05) / (dark + 0.05);

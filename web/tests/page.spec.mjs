@@ -335,7 +335,8 @@ for (const height of [640, 568]) {
                 new MutationObserver((records) => window.heard.push(...records.map((r) =>
                     r.target.closest?.("[aria-live], [role=status]")?.textContent)
                     .filter((live) => live !== undefined)))
-                    .observe(document.body, { subtree: true, childList: true, characterData: true });
+                    .observe(document.body,
+                             { subtree: true, childList: true, characterData: true });
             });
             await target(page).selectOption("220");
             await expect(page.getByRole("status")).toHaveText(warning);

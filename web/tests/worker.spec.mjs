@@ -53,7 +53,8 @@ function twoBuilds() {
     }
     const made = path.join(folder, "pages");
     fs.cpSync(path.join(site, "../pages"), made, { recursive: true });
-    fs.appendFileSync(path.join(made, "app.js"), "document.documentElement.dataset.build = \"B\";\n");
+    fs.appendFileSync(path.join(made, "app.js"),
+                      "document.documentElement.dataset.build = \"B\";\n");
     fs.appendFileSync(path.join(made, "style.css"), "h1 { letter-spacing: 1px; }\n");
     for (const file of fs.readdirSync(made, { recursive: true })) {
         if (file.endsWith("index.html")) {
