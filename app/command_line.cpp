@@ -71,8 +71,8 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
     }
 
     if (!parser.parse(arguments)) {
-        // TRANSLATORS: %1 is Qt's own reason, such as "Unknown option 'bogus'.".
         const std::string reason = parser.errorText().toStdString();
+        // TRANSLATORS: %1 is Qt's own reason, such as "Unknown option 'bogus'.".
         Complain(Filled(Translated(N_("%1 Try 'ranktally --help'.")), {reason}));
         return 2;
     }

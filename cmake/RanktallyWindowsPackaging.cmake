@@ -41,24 +41,25 @@ add_custom_command(
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DEPENDS ${RANKTALLY_ICON_SVG}
     VERBATIM)
-# The installer's languages and its own texts in each, from po/ (see InstallerLanguages.cmake),
-# and the same texts as its pages show them, for the tests.
+# The installer's languages and its own texts in each, from po/ (see
+# tools/installer_languages.cpp), and the same texts as its pages show them, for the tests.
+find_path(RANKTALLY_NSIS_LANGUAGES English.nlf
+          PATHS /usr/share/nsis/Contrib /usr/local/share/nsis/Contrib
+                "$ENV{ProgramFiles\(x86\)}/NSIS/Contrib" "$ENV{ProgramFiles}/NSIS/Contrib"
+          PATH_SUFFIXES "Language files" NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+ranktally_add_catalogue(ranktally_installer_texts ALL PLACES tools/installer_languages.cpp)
+add_executable(ranktally_installer_languages ${PROJECT_SOURCE_DIR}/tools/installer_languages.cpp
+               ${PROJECT_SOURCE_DIR}/win32/wide_text.cpp)
+target_include_directories(ranktally_installer_languages PRIVATE ${PROJECT_SOURCE_DIR}/win32)
+target_link_libraries(ranktally_installer_languages PRIVATE ranktally_installer_texts)
 set(installer_languages ${CMAKE_BINARY_DIR}/installer_languages.nsh)
 set(RANKTALLY_INSTALLER_TEXTS ${CMAKE_BINARY_DIR}/installer_texts.txt)
-set(catalogues)
-foreach(language IN LISTS RANKTALLY_LANGUAGES)
-    list(APPEND catalogues ${RANKTALLY_PO_DIR}/${language}.po)
-endforeach()
 add_custom_command(
     OUTPUT ${installer_languages} ${RANKTALLY_INSTALLER_TEXTS}
-    COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}/win32/installer_texts.h
-            -DPO_DIR=${RANKTALLY_PO_DIR} "-DLANGUAGES=${RANKTALLY_LANGUAGES}"
-            -DVERSION=${PROJECT_VERSION} -DOUTPUT=${installer_languages}
-            -DSHOWN=${RANKTALLY_INSTALLER_TEXTS}
-            -P ${PROJECT_SOURCE_DIR}/cmake/InstallerLanguages.cmake
-    DEPENDS ${PROJECT_SOURCE_DIR}/win32/installer_texts.h ${catalogues}
-            ${PROJECT_SOURCE_DIR}/cmake/InstallerLanguages.cmake
-            ${PROJECT_SOURCE_DIR}/cmake/ReadCatalogue.cmake
+    COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:ranktally_installer_languages>
+            ${RANKTALLY_NSIS_LANGUAGES} ${PROJECT_VERSION} ${installer_languages}
+            ${RANKTALLY_INSTALLER_TEXTS}
+    DEPENDS ranktally_installer_languages
     VERBATIM)
 add_custom_command(
     OUTPUT ${RANKTALLY_INSTALLER}

@@ -1,7 +1,8 @@
 #include "translation.h"
 
-#include <algorithm>
 #include <cctype>
+#include <optional>
+#include <utility>
 
 #include "catalogue_data.h"
 
@@ -25,6 +26,36 @@ std::string Normalized(std::string_view tag) {
 
 std::string_view LanguageOnly(std::string_view tag) {
     return tag.substr(0, tag.find('-'));
+}
+
+// gettext's separators in a key: after a context, and between a singular and its plural.
+constexpr char kAfterContext = '\4';
+constexpr char kBeforePlural = '\0';
+
+// The index among CatalogueSources() of the key that is `text` alone, or with `joined` the key
+// `text`, `joined->first`, `joined->second`.
+std::optional<std::size_t> SourceIndex(
+    std::string_view text, std::optional<std::pair<char, std::string_view>> joined = {}) {
+    const std::span<const std::string_view> sources = CatalogueSources();
+    for (std::size_t index = 0; index < sources.size(); ++index) {
+        std::string_view key = sources[index];
+        if (!key.starts_with(text)) {
+            continue;
+        }
+        key.remove_prefix(text.size());
+        if (!joined
+                ? key.empty()
+                : !key.empty() && key.front() == joined->first && key.substr(1) == joined->second) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+// The language whose text for this source a user meets: English where the one in use has none.
+const Language& Holding(std::size_t index) {
+    const Language& language = LanguageInUse();
+    return language.texts[index].empty() ? Languages().front() : language;
 }
 
 const Language* Find(std::string_view normalTag, bool byLanguageOnly) {
@@ -52,13 +83,12 @@ std::span<const Language> Languages() {
 }
 
 std::string_view OwnName(const Language& language) {
-    const std::span<const std::string_view> sources = CatalogueSources();
-    const auto found = std::find(sources.begin(), sources.end(), kOwnName);
+    const std::optional<std::size_t> index = SourceIndex(kOwnName);
     // A program that carries only texts it shows has no names of languages; the tag stands in.
-    if (found == sources.end()) {
+    if (!index || language.texts[*index].empty()) {
         return language.tag;
     }
-    return language.texts[static_cast<std::size_t>(found - sources.begin())];
+    return language.texts[*index];
 }
 
 const Language& MatchLanguage(std::span<const std::string> preferred) {
@@ -87,12 +117,35 @@ const Language& LanguageInUse() {
 }
 
 std::string_view Translated(std::string_view source) {
-    const std::span<const std::string_view> sources = CatalogueSources();
-    const auto found = std::find(sources.begin(), sources.end(), source);
-    if (found == sources.end()) {
-        return source;
+    const std::optional<std::size_t> index = SourceIndex(source);
+    return index ? Holding(*index).texts[*index] : source;
+}
+
+std::string_view TranslatedIn(std::string_view context, std::string_view source) {
+    const std::optional<std::size_t> index = SourceIndex(context, std::pair{kAfterContext, source});
+    return index ? Holding(*index).texts[*index] : source;
+}
+
+std::string_view TranslatedPlural(std::string_view singular, std::string_view plural,
+                                  unsigned long count) {
+    const std::optional<std::size_t> index =
+        SourceIndex(singular, std::pair{kBeforePlural, plural});
+    if (!index) {
+        return count == 1 ? singular : plural;
     }
-    return LanguageInUse().texts[static_cast<std::size_t>(found - sources.begin())];
+    const Language& language = Holding(*index);
+    std::string_view forms = language.texts[*index];
+    // A rule that names a form the text lacks takes the first, as gettext does.
+    const std::size_t form = language.pluralForm(count);
+    for (std::size_t skipped = 0; skipped < form; ++skipped) {
+        const std::size_t end = forms.find(kBeforePlural);
+        if (end == std::string_view::npos) {
+            forms = language.texts[*index];
+            break;
+        }
+        forms.remove_prefix(end + 1);
+    }
+    return forms.substr(0, forms.find(kBeforePlural));
 }
 
 std::string Filled(std::string_view message, std::initializer_list<std::string_view> values) {

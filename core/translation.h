@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -21,10 +22,15 @@ struct Language {
     std::string_view tag;  // BCP 47: "en", "de", "pt-BR", "en-XA"
     // False for the pseudo-language, which serves the tests and is offered to no user.
     bool shipped;
-    std::span<const std::string_view> texts;  // in the order of CatalogueSources()
+    // In the order of CatalogueSources(), empty where the catalogue leaves a text untranslated; a
+    // text with plural forms holds them in the catalogue's order, joined by "\0".
+    std::span<const std::string_view> texts;
+    // Which of a text's plural forms a count takes: the catalogue's Plural-Forms rule.
+    std::size_t (*pluralForm)(unsigned long count);
 };
 
-// The English texts the catalogue translates.
+// The English texts the catalogue translates, as gettext keys them: "context\4text" for a text in a
+// context, "singular\0plural" for a text with plural forms.
 std::span<const std::string_view> CatalogueSources();
 // Every language compiled in, English first.
 std::span<const Language> Languages();
@@ -43,6 +49,13 @@ const Language& LanguageInUse();
 // The source text in the language in use; a text the catalogue does not hold, such as a figure,
 // stays as it is.
 std::string_view Translated(std::string_view source);
+// The same, for a text the catalogue holds in a context of its own (gettext's msgctxt), where the
+// same English words need another translation.
+std::string_view TranslatedIn(std::string_view context, std::string_view source);
+// The form of a text with plural forms that the count takes in the language in use; English's
+// rule where the catalogue does not hold it.
+std::string_view TranslatedPlural(std::string_view singular, std::string_view plural,
+                                  unsigned long count);
 
 // The message with "%1", "%2", ... replaced by the values in order.
 std::string Filled(std::string_view message, std::initializer_list<std::string_view> values);

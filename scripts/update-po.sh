@@ -12,9 +12,10 @@ trap 'rm -f "$template"' EXIT
 common=(--from-code=UTF-8 --add-location=file --package-name=Ranktally
     --copyright-holder="Ranktally developers" --msgid-bugs-address=https://ranktally.org/issues
     --output="$template")
-mapfile -t sources < <(find core form app ui win32 web -maxdepth 1 -type f \
+mapfile -t sources < <(find core form app ui win32 web tools -maxdepth 1 -type f \
     \( -name '*.h' -o -name '*.cpp' \) | LC_ALL=C sort)
 xgettext "${common[@]}" --language=C++ --keyword=N_ --keyword=Translated \
+    --keyword=TranslatedIn:1c,2 --keyword=TranslatedPlural:1,2 \
     --add-comments=TRANSLATORS: "${sources[@]}"
 # Every catalogue is UTF-8.
 sed -i 's/charset=CHARSET/charset=UTF-8/' "$template"

@@ -29,7 +29,8 @@ case $mode in
         ctest --test-dir "$build" --output-on-failure
         echo "== the page in Chromium and Firefox"
         (cd web/tests && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
-        RANKTALLY_SITE=$PWD/$site npm --prefix web/tests test
+        RANKTALLY_SITE=$PWD/$site RANKTALLY_CATALOGUE=$PWD/$build/catalogue.json \
+            npm --prefix web/tests test
         ;;
     serve)
         echo "Ranktally is at http://localhost:8000/ (Ctrl+C stops it)"

@@ -8,6 +8,15 @@ source scripts/lib/readiness.sh
 
 scripts/ensure-packages.sh windows
 
+# Wine in a prefix of its own, which the build runs its catalogue compiler in too, on an X server
+# with a window manager: without one, Wine waits for every window it hides to be withdrawn.
+work=$(mktemp -d)
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
+start_xvfb
+start_openbox
+wineboot --init >/dev/null 2>&1
+
 build=build/windows
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=Release -DRANKTALLY_WERROR=ON >/dev/null
@@ -23,15 +32,6 @@ for dll in $imports; do
     [[ " $own " == *" $dll "* ]] || [[ $dll == api-ms-win-* ]] ||
         { echo "ranktally.exe needs a DLL that Windows does not bring: $dll" >&2; exit 1; }
 done
-
-# Wine in a prefix of its own, on an X server with a window manager: without one, Wine waits for
-# every window it hides to be withdrawn.
-work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
-start_xvfb
-start_openbox
-wineboot --init >/dev/null 2>&1
 
 echo "== tests under Wine"
 ctest --test-dir "$build" --output-on-failure

@@ -2,7 +2,7 @@
 ; Features with an uninstaller, in the language Windows shows when NSIS has it, else in English.
 ; makensis -DVERSION=... -DPROGRAM=... -DLICENSE=... -DREADME=... -DICON=... -DWIZARD=...
 ; -DLANGUAGES=... -DOUTFILE=... installer.nsi, where LANGUAGES is what
-; cmake/InstallerLanguages.cmake writes.
+; tools/installer_languages.cpp writes.
 ; The program is 64-bit, and so is its installer; Unicode (as "Unicode true"), for every language.
 Target amd64-unicode
 SetCompressor /SOLID lzma

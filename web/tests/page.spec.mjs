@@ -8,10 +8,11 @@ import { expect, test } from "./fixtures.mjs";
 import config from "./playwright.config.mjs";
 
 const require = createRequire(import.meta.url);
-const po = new URL("../../po/", import.meta.url);
-// The shipped languages' tags, as the build reads them.
-const shipped = readFileSync(new URL("LINGUAS", po), "utf8").split("\n")
-    .filter((line) => line && !line.startsWith("#")).map((line) => line.replace("_", "-"));
+// Every language's texts as the build compiled them from the catalogues, the pseudo-language's
+// too, and which languages are shipped.
+const catalogue = JSON.parse(readFileSync(process.env.RANKTALLY_CATALOGUE ??
+    new URL("../../build/web/catalogue.json", import.meta.url), "utf8"));
+const shipped = Object.keys(catalogue).filter((tag) => tag !== "en" && catalogue[tag].shipped);
 const localeOf = (tag) => {
     const { language, region } = new Intl.Locale(tag).maximize();
     return `${language}-${region}`;
@@ -20,29 +21,10 @@ const warning = "WARNING:You have selected a higher target level than 200. The n
     "get are wrong for the SL levels, since your SK gain wont be as high as the XP gain. Reduce " +
     "target lvl to 200 or increase current lvl to 200.";
 
-// A language's texts as its catalogue has them; one it leaves out or marks fuzzy stays English.
-const joined = (lines) => JSON.parse(`[${lines.split("\n").join(",")}]`).join("");
-const translations = (tag) => new Map(
-    readFileSync(new URL(`${tag.replace("-", "_")}.po`, po), "utf8").split(/\n\n+/)
-        .filter((entry) => !/^#,.*fuzzy/m.test(entry))
-        .map((entry) => /^msgid (".*"(?:\n".*")*)\nmsgstr (".*"(?:\n".*")*)/m.exec(entry))
-        .filter((found) => found && joined(found[2]))
-        .map((found) => [joined(found[1]), joined(found[2])]));
-
-// The pseudo-language's form of a text: accented, padded as the catalogue pads the text as it is
-// written in C, and bracketed.
-function pseudo(text) {
-    const plain = "aeioucghklrswyzAEIOUCGHKLRSWYZ";
-    const accented = "áéîöûçĝĥķļŕšŵýžÅÉÎÖÛÇĜĤĶĻŔŠŴÝŽ";
-    const padding = Math.floor(((JSON.stringify(text).length - 2) * 4 + 9) / 10);
-    const tail = Array.from({ length: padding }, (_, i) => ((i + 1) % 6 ? "~" : " ")).join("");
-    return `[${text.replace(/[a-zA-Z]/g, (c) => accented[plain.indexOf(c)] ?? c)} ${tail}]`;
-}
-
 // What a page in this language shows for an English source, with its places filled.
 function text(tag, source, ...values) {
-    const message = tag === "en-XA" ? pseudo(source)
-        : (tag === "en" ? source : translations(tag).get(source) ?? source);
+    const message = catalogue[tag].texts[source];
+    expect(message, `the catalogue holds ${JSON.stringify(source)}`).toBeDefined();
     return message.replace(/%(\d)/g, (place, number) => values[number - 1] ?? place);
 }
 
