@@ -128,9 +128,11 @@
             });
             workers.addEventListener("controllerchange",
                                      () => (taking ? location.reload() : offer()));
-            registration.addEventListener("updatefound", () => {
-                registration.installing?.addEventListener("statechange", offer);
-            });
+            // The browser may have found the update before the page asked: one installing now
+            // is watched as well as one found later.
+            const watch = () => registration.installing?.addEventListener("statechange", offer);
+            registration.addEventListener("updatefound", watch);
+            watch();
             offer();
         }, () => {});
     }
