@@ -10,5 +10,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Quiet, and without offering to install .NET or a browser engine into a new prefix.
+# Quiet, and without offering to install .NET or a browser engine into a new prefix. The build
+# runs programs under it: make the prefix first (wineboot --init), as scripts/windows.sh and
+# scripts/release.sh do, since two started at once where there is none yet each make half of one.
 set(CMAKE_CROSSCOMPILING_EMULATOR env WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wine)

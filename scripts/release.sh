@@ -28,8 +28,10 @@ quiet cmake --build build/deb --parallel "$(nproc)"
 (cd build/deb && quiet cpack -G DEB)
 
 echo "== the Windows zip and installer"
-# The build runs its catalogue compiler under Wine, in a prefix of its own.
-export WINEPREFIX=$work/wine
+# The build runs its catalogue compiler under Wine, in a prefix of its own, made first: two
+# programs that the build starts at once in a prefix that does not exist yet each make half of it.
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+quiet wineboot --init
 quiet cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 quiet cmake --build build/windows --parallel "$(nproc)"
