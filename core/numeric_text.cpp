@@ -5,67 +5,11 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
-#include <version>
 
-#if !defined(__cpp_lib_to_chars)
-#include <cerrno>
-#include <clocale>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-#endif
+#include "double_text.h"
 
 namespace ranktally {
 namespace {
-
-// A run of digits the caller has checked, read as a double: decimal (with its point and exponent)
-// or hexadecimal; out of range both where it is too large and where it is too small.
-struct CharsReading {
-    double value = 0;
-    bool outOfRange = false;
-};
-
-#if defined(__cpp_lib_to_chars)
-
-CharsReading ReadChars(std::string_view run, bool hex) {
-    double value = 0;
-    const auto result = std::from_chars(run.data(), run.data() + run.size(), value,
-                                        hex ? std::chars_format::hex : std::chars_format::general);
-    return {value, result.ec == std::errc::result_out_of_range};
-}
-
-// printf's "%.15g" in the C locale, which to_chars is defined to write.
-std::string_view WriteGeneral15(double value, char (&buffer)[64]) {
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return {buffer, static_cast<std::size_t>(result.ptr - buffer)};
-}
-
-#else
-
-// Standard libraries without the floating-point charconv (the WebAssembly build's libc++) fall
-// back on the C library, in the C locale so that the point is always the decimal mark.
-locale_t CLocale() {
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
-    return c;
-}
-
-CharsReading ReadChars(std::string_view run, bool hex) {
-    const std::string text = (hex ? "0x" : "") + std::string(run);
-    errno = 0;
-    const double value = strtod_l(text.c_str(), nullptr, CLocale());
-    return {value, std::isinf(value) || (value == 0 && errno == ERANGE)};
-}
-
-std::string_view WriteGeneral15(double value, char (&buffer)[64]) {
-    const locale_t previous = uselocale(CLocale());
-    const int length = std::snprintf(buffer, sizeof buffer, "%.*g", 15, value);
-    uselocale(previous);
-    return {buffer, static_cast<std::size_t>(length)};
-}
-
-#endif
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';

@@ -112,6 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"FourDecimals", 207626.1991, ".", "207626.1991"},
         FormatCase{"RoundedToFifteen", 2076261991.0 / 10000 / 24, ".", "8651.09162916667"},
         FormatCase{"Third", 1.0 / 3, ".", "0.333333333333333"},
+        // A sixteenth digit of exactly 5 rounds to the even fifteenth, as printf does.
+        FormatCase{"HalfwayStaysEven", 100000000000000.5, ".", "100000000000000"},
+        FormatCase{"HalfwayToEven", 100000000000001.5, ".", "100000000000002"},
         FormatCase{"NegativeFraction", -0.145, ".", "-0.145"},
         FormatCase{"SmallestPositional", 0.0001, ".", "0.0001"},
         // The caller's separator, one byte or several.
