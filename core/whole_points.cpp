@@ -1,0 +1,161 @@
+#include "whole_points.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "numeric_text.h"
+#include "translation.h"
+
+namespace ranktally {
+namespace {
+
+constexpr std::int64_t kBillion = 1000000000;
+// A percent above this is as good as any larger one: it is more than a whole step.
+constexpr std::int64_t kLargestPercent = 1000;
+
+// What stands around a number without being part of it: ASCII blanks, U+00A0 and U+202F.
+constexpr std::array<std::string_view, 5> kBlanks = {" ", "\t", "\n", "\xC2\xA0", "\xE2\x80\xAF"};
+// What may stand between groups of three digits.
+constexpr std::array<std::string_view, 6> kGroupSeparators = {" ", "\xC2\xA0", "\xE2\x80\xAF",
+                                                              ".", ",",        "'"};
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The one of these that `text` starts with; empty when none.
+template <std::size_t N>
+std::string_view StartingWith(std::string_view text, const std::array<std::string_view, N>& any) {
+    for (const std::string_view candidate : any) {
+        if (text.starts_with(candidate)) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+std::string_view Trimmed(std::string_view text) {
+    for (std::string_view blank; !(blank = StartingWith(text, kBlanks)).empty();) {
+        text.remove_prefix(blank.size());
+    }
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : kBlanks) {
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+std::string_view LeadingDigits(std::string_view text) {
+    return text.substr(
+        0, std::min(text.size(),
+                    static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsDigit) -
+                                             text.begin())));
+}
+
+// A sign, digits, a mark and digits, blanks, "%": the percent in billionths; none otherwise.
+std::optional<std::int64_t> ReadPercent(std::string_view text) {
+    if (!text.ends_with('%')) {
+        return std::nullopt;
+    }
+    text = Trimmed(text.substr(0, text.size() - 1));
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) {
+        text.remove_prefix(1);
+    }
+    const std::string_view whole = LeadingDigits(text);
+    text.remove_prefix(whole.size());
+    std::string_view fraction;
+    if (!whole.empty() && (text.starts_with('.') || text.starts_with(','))) {
+        fraction = LeadingDigits(text.substr(1));
+        text.remove_prefix(1 + fraction.size());
+    }
+    if (whole.empty() || !text.empty()) {
+        return std::nullopt;
+    }
+    std::int64_t billionths = 0;
+    for (const char digit : whole) {
+        billionths = std::min(billionths * 10 + (digit - '0'), kLargestPercent);
+    }
+    std::int64_t unit = kBillion;
+    billionths *= unit;
+    for (const char digit : fraction.substr(0, 9)) {
+        unit /= 10;
+        billionths += (digit - '0') * unit;
+    }
+    return negative ? -billionths : billionths;
+}
+
+// The first whole character of a text, for a note to quote.
+std::string_view FirstCharacter(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return text.substr(0, std::min(length, text.size()));
+}
+
+}  // namespace
+
+WholePointsReading ReadWholePoints(std::string_view text, std::string_view decimalSeparator) {
+    text = Trimmed(text);
+    WholePointsReading reading;
+    if (text.empty()) {
+        return reading;
+    }
+    if (const std::optional<std::int64_t> percent = ReadPercent(text)) {
+        reading.percentBillionths = percent;
+        return reading;
+    }
+    std::string_view rest = text;
+    const bool negative = rest.starts_with('-');
+    if (negative || rest.starts_with('+')) {
+        rest.remove_prefix(1);
+    }
+    const std::string_view first = LeadingDigits(rest);
+    if (first.empty()) {
+        reading.note = Translated(N_("No number here: read as 0."));
+        return reading;
+    }
+    std::string digits(first);
+    rest.remove_prefix(first.size());
+    // Groups of three after a first of one to three digits, all by the same separator.
+    std::string_view separator;
+    while (first.size() <= 3) {
+        const std::string_view next = StartingWith(rest, kGroupSeparators);
+        const std::string_view group = LeadingDigits(rest.substr(next.size()));
+        if (next.empty() || group.size() != 3 || (!separator.empty() && next != separator)) {
+            break;
+        }
+        separator = next;
+        digits += group;
+        rest.remove_prefix(next.size() + group.size());
+    }
+    for (const char digit : digits) {
+        reading.points = reading.points * 10 + (digit - '0');
+    }
+    reading.points = negative ? -reading.points : reading.points;
+    if (!rest.empty()) {
+        reading.note =
+            Filled(Translated(N_("Read as %1: everything from \"%2\" on is ignored.")),
+                   {FormatGeneral(reading.points, decimalSeparator), FirstCharacter(rest)});
+    }
+    return reading;
+}
+
+double PercentOf(std::int64_t percentBillionths, double points) {
+    // points × percent / (100 × 10^9) in parts that each stay far within 64 bits: the percent as
+    // high × 10^5 + low, and the high part's share carried over in millionths.
+    const auto whole = static_cast<std::int64_t>(points);
+    const std::int64_t percent = std::min(
+        percentBillionths < 0 ? -percentBillionths : percentBillionths, kLargestPercent * kBillion);
+    const std::int64_t high = whole * (percent / 100000);
+    const std::int64_t low = whole * (percent % 100000);
+    const std::int64_t share = high / 1000000 + (high % 1000000 * 100000 + low) / (100 * kBillion);
+    return static_cast<double>(percentBillionths < 0 ? -share : share);
+}
+
+}  // namespace ranktally
