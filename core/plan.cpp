@@ -86,11 +86,13 @@ public:
 private:
     // What the form shows when there is nothing to climb.
     void NoClimb() {
-        plan_.xpLeft = plan_.skLeft = "0";
+        plan_.xpLeft = FormatGeneral(0, separator_);
+        plan_.skLeft = plan_.xpLeft;
         // As the form: a negative rate divides nothing either.
         const Verdict verdict =
             formRate_.verdict == Verdict::Negative ? Verdict::Figures : formRate_.verdict;
-        plan_.hoursOfPlay = plan_.daysOfPlay = Figure(verdict, 0);
+        plan_.hoursOfPlay = Figure(verdict, 0);
+        plan_.daysOfPlay = plan_.hoursOfPlay;
     }
 
     // The points earned toward the next level, as they count against the first step.
