@@ -11,6 +11,7 @@
     const form = byId("Form1");
     const warning = byId("WarningLabel");
     const pointer = byId("WarningPointer");
+    const planner = byId("Planner");
     // The inputs, in the page's order, which the link follows.
     const inputs = [...form.querySelectorAll("[name]")];
     // A link's part longer than this is not a link anyone wrote by hand: it is ignored.
@@ -47,6 +48,7 @@
             if (control && wellFormed) {
                 control.value = value;
                 edited(control);
+                planner.open ||= Boolean(control.closest(`#${planner.id}`));
             }
         }
     }
@@ -137,6 +139,83 @@
         }, () => {});
     }
 
+    // A result box shows its text as its value; a note, a live region, as its content, which a
+    // screen reader then hears once: each is written only when it changes.
+    function put(element, text) {
+        const property = "value" in element ? "value" : "textContent";
+        if (element[property] !== text) {
+            element[property] = text;
+        }
+    }
+
+    // The plan of the climb as the module makes it from the inputs and today's date, drawn: the
+    // boxes, the notes, the steps. Dates follow the browser's regional format, as figures do, not
+    // the page's language. It is made anew at local midnight while open, so that no date stays
+    // stale.
+    function drawPlans(call) {
+        const sources = ["CurrentLevelCombo", "TargetLevelCombo", "HourPlayCombo", "SKTextBox",
+                         "EarnedTextBox", "SKRateTextBox"].map(byId);
+        const texts = ["XPLeftTextBox", "SKLeftTextBox", "PlanHoursTextBox", "PlanDaysTextBox",
+                       "EarnedNote", "SKRateNote", "PlanNote"];
+        const steps = byId("PlanSteps").tBodies[0];
+        const two = (number) => String(number).padStart(2, "0");
+        // The module's days are days of the calendar, not moments: written at midnight UTC. A
+        // format is made once for each language and style, which costs more than many dates.
+        const formats = new Map();
+        const written = (style) => {
+            const key = `${navigator.language} ${style}`;
+            if (!formats.has(key)) {
+                formats.set(key, new Intl.DateTimeFormat(navigator.language,
+                                                         { dateStyle: style, timeZone: "UTC" }));
+            }
+            const format = formats.get(key);
+            return (day, instead) => (day ? format.format(new Date(`${day}T00:00:00Z`)) : instead);
+        };
+        // A step's row: its level as the row's header, then its cells; rows kept from the last
+        // plan change only the texts that differ, so that the browser lays out no more than that.
+        const row = (index) => {
+            let line = steps.rows[index];
+            if (!line) {
+                line = steps.insertRow();
+                const head = document.createElement("th");
+                head.scope = "row";
+                line.append(head);
+                for (let column = 0; column < 5; column += 1) {
+                    line.insertCell();
+                }
+            }
+            return line.cells;
+        };
+        let midnight = 0;
+        // A closed planner shows nothing, and is made when it opens.
+        const replan = () => {
+            clearTimeout(midnight);
+            if (!planner.open) {
+                return;
+            }
+            const now = new Date();
+            const today = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
+            const plan = JSON.parse(call("plan", ...sources.map((source) => source.value), today));
+            for (const id of texts) {
+                put(byId(id), plan[id]);
+            }
+            put(byId("ArrivalTextBox"), written("full")(...plan.arrival));
+            byId("SKRateTextBox").disabled = !plan.skRateUsed;
+            const medium = written("medium");
+            plan.steps.forEach(([level, kind, points, hours, played, day, instead], index) => {
+                const shown = [String(level), kind, points, hours, played, medium(day, instead)];
+                [...row(index)].forEach((cell, column) => put(cell, shown[column]));
+            });
+            while (steps.rows.length > plan.steps.length) {
+                steps.deleteRow(-1);
+            }
+            midnight = setTimeout(replan,
+                                  new Date(now.getFullYear(), now.getMonth(), now.getDate() + 1) - now);
+        };
+        planner.addEventListener("toggle", replan);
+        return replan;
+    }
+
     // `call` runs a function of the module's C API: see module_api.js.
     function start({ call }) {
         const edited = (control) => call("input_changed", control.id, control.value);
@@ -149,14 +228,12 @@
                 latest.set(change.slice(0, newline), change.slice(newline + 1));
             }
             for (const [id, text] of latest) {
-                const element = byId(id);
-                const property = "value" in element ? "value" : "textContent";
-                if (element[property] !== text) {
-                    element[property] = text;
-                }
+                put(byId(id), text);
             }
+            replan();
             pointToWarning();
         };
+        const replan = drawPlans(call);
 
         const language = document.documentElement.lang;
         // The root alone sends a browser that prefers another language to that language's page,
@@ -182,6 +259,7 @@
         // warning and the note, which are no controls: both start empty unless the form says else.
         window.addEventListener("hashchange", () => {
             form.reset();
+            planner.open = false;
             load(new Map([[warning.id, ""], ["RateNote", ""]]));
         });
         // A pick reaches some browsers as "input", others as "change" only, others as both; the

@@ -18,6 +18,8 @@
 #include <string_view>
 
 #include "form_design.h"
+#include "json_text.h"
+#include "plan_design.h"
 
 namespace ranktally {
 namespace {
@@ -55,6 +57,7 @@ constexpr ScriptText kScriptTexts[] = {
      N_("Ranktally could not load its calculator. Check the connection and reload the page.")},
 };
 constexpr std::string_view kOptions = ":options";
+constexpr std::string_view kColumns = ":columns";
 constexpr std::string_view kRootPage = ".";
 
 // The page being written: its language, and where it stands in the site.
@@ -84,18 +87,6 @@ std::string HtmlEscaped(std::string_view text) {
             default:
                 escaped += c;
         }
-    }
-    return escaped;
-}
-
-// A text inside a JSON string; the catalogue's texts hold no control characters.
-std::string JsonEscaped(std::string_view text) {
-    std::string escaped;
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            escaped += '\\';
-        }
-        escaped += c;
     }
     return escaped;
 }
@@ -220,6 +211,22 @@ std::optional<std::string> Filling(std::string_view place, const Page& page, con
     if (place == kTitle) {
         return format.escaped(kWindowTitle);
     }
+    if (place == kPlannerName) {
+        return format.escaped(Translated(kPlannerTitle));
+    }
+    for (const PlanControlDesign& control : kPlanControls) {
+        if (control.name == place) {
+            return format.escaped(Translated(control.caption));
+        }
+        if (control.kind == PlanControlKind::Steps &&
+            place == std::string(control.name) + std::string(kColumns)) {
+            std::string html;
+            for (const std::string_view column : kPlanColumns) {
+                html += "<th scope=\"col\">" + format.escaped(Translated(column)) + "</th>";
+            }
+            return html;
+        }
+    }
     for (const ControlDesign& control : kForm1Controls) {
         if (control.name == place) {
             return format.escaped(Translated(control.text));
@@ -244,6 +251,13 @@ std::set<std::string> PagePlaces() {
     }
     for (const SelectorDesign& selector : kSelectors) {
         needed.insert(std::string(selector.name) + std::string(kOptions));
+    }
+    needed.emplace(kPlannerName);
+    for (const PlanControlDesign& control : kPlanControls) {
+        needed.emplace(control.name);
+        if (control.kind == PlanControlKind::Steps) {
+            needed.insert(std::string(control.name) + std::string(kColumns));
+        }
     }
     return needed;
 }

@@ -7,6 +7,7 @@ Module["call"] = (name, ...texts) => {
         decimal_separator_changed: _rt_decimal_separator_changed,
         language_for: _rt_language_for,
         take_change: _rt_take_change,
+        plan: _rt_plan,
     };
     const pointers = texts.map((text) => {
         const size = lengthBytesUTF8(text) + 1;

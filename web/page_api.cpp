@@ -12,6 +12,9 @@
 
 #include "form_design.h"
 #include "form_handlers.h"
+#include "json_text.h"
+#include "plan.h"
+#include "plan_design.h"
 #include "translation.h"
 
 namespace ranktally {
@@ -52,6 +55,7 @@ private:
 
 PageView view;
 std::optional<FormHandlers> handlers;
+std::string separator = ".";
 // How many of the view's changes the script has taken.
 std::size_t taken = 0;
 
@@ -65,6 +69,52 @@ std::vector<std::string> Tags(std::string_view list) {
     return tags;
 }
 
+std::string Quoted(std::string_view text) {
+    return '"' + JsonEscaped(text) + '"';
+}
+
+// A day as ISO 8601 writes it, which the script hands to the browser's date format; null for none.
+std::string DateJson(const std::optional<CivilDate>& date) {
+    if (!date) {
+        return "null";
+    }
+    const auto two = [](int number) { return (number < 10 ? "0" : "") + std::to_string(number); };
+    return '"' + std::to_string(date->year) + '-' + two(date->month) + '-' + two(date->day) + '"';
+}
+
+// The plan as the script draws it: each box's text by its id, the notes, whether the SK rate
+// counts, and the steps, each [level, kind, points, hours, hours of play, date, text for no date].
+std::string PlanJson(const Plan& plan) {
+    std::string json =
+        "{\"XPLeftTextBox\":" + Quoted(plan.xpLeft) + ",\"SKLeftTextBox\":" + Quoted(plan.skLeft) +
+        ",\"PlanHoursTextBox\":" + Quoted(plan.hoursOfPlay) +
+        ",\"PlanDaysTextBox\":" + Quoted(plan.daysOfPlay) +
+        ",\"EarnedNote\":" + Quoted(plan.earnedNote) +
+        ",\"SKRateNote\":" + Quoted(plan.skRateNote) + ",\"PlanNote\":" + Quoted(plan.rateNote) +
+        ",\"skRateUsed\":" + (plan.skRateUsed ? "true" : "false") + ",\"arrival\":[" +
+        DateJson(plan.arrival.date) + ',' + Quoted(plan.arrival.text) + "],\"steps\":[";
+    for (std::size_t index = 0; index < plan.steps.size(); ++index) {
+        const PlanStep& step = plan.steps[index];
+        json += (index == 0 ? "[" : ",[") + std::to_string(step.level) + ',' +
+                Quoted(StepKindText(plan.steps, index)) + ',' + Quoted(step.points) + ',' +
+                Quoted(step.hours) + ',' + Quoted(step.hoursOfPlay) + ',' +
+                DateJson(step.reached.date) + ',' + Quoted(step.reached.text) + ']';
+    }
+    return json + "]}";
+}
+
+// "YYYY-MM-DD", as the script writes the user's local date.
+CivilDate DateOf(std::string_view text) {
+    const auto number = [text](std::size_t at, std::size_t length) {
+        int value = 0;
+        for (const char digit : text.substr(at, length)) {
+            value = value * 10 + (digit - '0');
+        }
+        return value;
+    };
+    return {number(0, 4), number(5, 2), number(8, 2)};
+}
+
 }  // namespace
 }  // namespace ranktally
 
@@ -76,6 +126,7 @@ extern "C" {
 // Once the page's controls hold what the design starts them with; `language` is the page's own,
 // which the module's catalogue holds: its texts follow the page, whatever the browser prefers.
 EMSCRIPTEN_KEEPALIVE void rt_loaded(const char* decimalSeparator, const char* language) {
+    ranktally::separator = decimalSeparator;
     const std::string tags[] = {language};
     ranktally::UseLanguage(ranktally::MatchLanguage(tags));
     handlers.emplace(view, decimalSeparator);
@@ -91,9 +142,21 @@ EMSCRIPTEN_KEEPALIVE void rt_input_changed(const char* control, const char* text
 }
 
 EMSCRIPTEN_KEEPALIVE void rt_decimal_separator_changed(const char* decimalSeparator) {
+    ranktally::separator = decimalSeparator;
     if (handlers) {
         handlers->DecimalSeparatorChanged(decimalSeparator);
     }
+}
+
+// The plan of the climb the form's inputs and the planner's own give, with play starting `today`
+// ("YYYY-MM-DD", the user's local date), as JSON.
+EMSCRIPTEN_KEEPALIVE const char* rt_plan(const char* current, const char* target, const char* hours,
+                                         const char* rate, const char* earned, const char* skRate,
+                                         const char* today) {
+    static std::string json;
+    json = ranktally::PlanJson(ranktally::MakePlan({current, target, hours, rate, earned, skRate},
+                                                   ranktally::DateOf(today), ranktally::separator));
+    return json.c_str();
 }
 
 // The tag of the language, of those the module's catalogue holds, that suits the user's languages

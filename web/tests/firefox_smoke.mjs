@@ -36,7 +36,8 @@ async function serverReady() {
 }
 
 async function figuresOf(page) {
-    return page.$$eval(".result", (boxes) => boxes.map((box) => box.value));
+    return page.$$eval("#SKNeededTextBox, #HoursNeededTextBox, #DaysNeededTextBox",
+                       (boxes) => boxes.map((box) => box.value));
 }
 
 const loaded = (page) => page.waitForFunction(

@@ -467,6 +467,7 @@ for (const tag of [...shipped, "en-XA"]) {
                 await expect(field(page, tag, caption)).toHaveId(id);
             }
             await expect(page.getByText(text(tag, "by the Ranktally team"))).toBeVisible();
+            await expect(page.getByText(text(tag, "Plan the climb"), { exact: true })).toBeVisible();
             await expect(field(page, tag, "SK/XP needed:")).toHaveValue("2076261991");
             await expect(page.getByRole("status")).toHaveText(text(tag, warning));
             await expect(field(page, tag, "Average SK/XP per hour:")).toHaveAccessibleDescription(
@@ -574,13 +575,13 @@ function contrast(one, other) {
     return (light + 0.05) / (dark + 0.05);
 }
 
-// WCAG 2.2 A and AA, light and dark, with the warning and the note showing; what the user sets
-// has a border of 3:1 against the page, and the results sit on the page.
+// WCAG 2.2 A and AA, light and dark, with the warning, the note and the planner showing; what the
+// user sets has a border of 3:1 against the page, and the results sit on the page.
 for (const colorScheme of ["light", "dark"]) {
     test.describe(() => {
         test.use({ colorScheme, bypassCSP: true });
         test(`no accessibility violations, ${colorScheme}`, async ({ page }) => {
-            await open(page);
+            await open(page, "index.html#earned=5");
             await climb(page, "1", "220", "24", "10,000");
             await expectAccessible(page);
             const { background, borders, results } = await page.evaluate(() => ({
@@ -590,11 +591,11 @@ for (const colorScheme of ["light", "dark"]) {
                 results: [...document.querySelectorAll(".result")]
                     .map((box) => getComputedStyle(box).backgroundColor),
             }));
-            expect(borders).toHaveLength(4);
+            expect(borders).toHaveLength(6);
             for (const border of borders) {
                 expect(contrast(border, background)).toBeGreaterThanOrEqual(3);
             }
-            expect(results).toEqual(Array(3).fill("rgba(0, 0, 0, 0)"));
+            expect(results).toEqual(Array(8).fill("rgba(0, 0, 0, 0)"));
         });
     });
 }
