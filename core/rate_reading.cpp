@@ -9,13 +9,6 @@
 namespace ranktally {
 namespace {
 
-// The whole UTF-8 character that starts `text`.
-std::string_view FirstCharacter(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text.front());
-    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    return text.substr(0, std::min(length, text.size()));
-}
-
 // What a user may not expect of a number that was read, each a bit of the note's index.
 enum Surprise : unsigned {
     kPeriodAsPoint = 1,  // "." read as the decimal point where the user writes another
@@ -47,6 +40,12 @@ constexpr std::array<std::string_view, 4> kReadAsTooLarge = {
 };
 
 }  // namespace
+
+std::string_view FirstCharacter(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return text.substr(0, std::min(length, text.size()));
+}
 
 std::optional<std::string> RateReadingNote(std::string_view text,
                                            std::string_view decimalSeparator) {

@@ -14,4 +14,7 @@ namespace ranktally {
 std::optional<std::string> RateReadingNote(std::string_view text,
                                            std::string_view decimalSeparator);
 
+// The whole UTF-8 character that starts a text that is not empty, as a note quotes it.
+std::string_view FirstCharacter(std::string_view text);
+
 }  // namespace ranktally

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numeric_text.h"
+#include "rate_reading.h"
 #include "translation.h"
 
 namespace ranktally {
@@ -52,10 +53,17 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::string_view LeadingDigits(std::string_view text) {
-    return text.substr(
-        0, std::min(text.size(),
-                    static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsDigit) -
-                                             text.begin())));
+    return text.substr(0, static_cast<std::size_t>(
+                              std::find_if_not(text.begin(), text.end(), IsDigit) - text.begin()));
+}
+
+// Takes a leading sign off the text: true when it was a minus.
+bool TakeSign(std::string_view& text) {
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) {
+        text.remove_prefix(1);
+    }
+    return negative;
 }
 
 // A sign, digits, a mark and digits, blanks, "%": the percent in billionths; none otherwise.
@@ -64,10 +72,7 @@ std::optional<std::int64_t> ReadPercent(std::string_view text) {
         return std::nullopt;
     }
     text = Trimmed(text.substr(0, text.size() - 1));
-    const bool negative = text.starts_with('-');
-    if (negative || text.starts_with('+')) {
-        text.remove_prefix(1);
-    }
+    const bool negative = TakeSign(text);
     const std::string_view whole = LeadingDigits(text);
     text.remove_prefix(whole.size());
     std::string_view fraction;
@@ -91,13 +96,6 @@ std::optional<std::int64_t> ReadPercent(std::string_view text) {
     return negative ? -billionths : billionths;
 }
 
-// The first whole character of a text, for a note to quote.
-std::string_view FirstCharacter(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text.front());
-    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    return text.substr(0, std::min(length, text.size()));
-}
-
 }  // namespace
 
 WholePointsReading ReadWholePoints(std::string_view text, std::string_view decimalSeparator) {
@@ -111,10 +109,7 @@ WholePointsReading ReadWholePoints(std::string_view text, std::string_view decim
         return reading;
     }
     std::string_view rest = text;
-    const bool negative = rest.starts_with('-');
-    if (negative || rest.starts_with('+')) {
-        rest.remove_prefix(1);
-    }
+    const bool negative = TakeSign(rest);
     const std::string_view first = LeadingDigits(rest);
     if (first.empty()) {
         reading.note = Translated(N_("No number here: read as 0."));

@@ -7,6 +7,7 @@
 // TAG=LANGUAGE.mo adds a language ("pt-BR=pt_BR.mo"), and --pseudo the pseudo-language en-XA.
 // The keys are gettext's: "context\4text" for a text in a context, "singular\0plural" for a text
 // with plural forms, whose translation holds its forms joined by "\0".
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <fstream>
@@ -337,14 +338,6 @@ std::string Json(const std::vector<std::string>& keys, const std::vector<Languag
     return json + "}\n";
 }
 
-std::size_t FormCount(std::string_view forms) {
-    std::size_t count = 1;
-    for (const char c : forms) {
-        count += c == '\0' ? 1 : 0;
-    }
-    return count;
-}
-
 // Written anew only when it changed, so that a build with the same catalogues compiles nothing.
 void WriteChanged(const std::string& path, const std::string& content) {
     {
@@ -405,7 +398,8 @@ void Compile(const std::vector<std::string_view>& arguments) {
                 const auto found = catalogue.find(key);
                 std::string text = found == catalogue.end() ? "" : found->second;
                 const bool plural = key.find('\0') != std::string::npos;
-                if (!text.empty() && plural && FormCount(text) != static_cast<std::size_t>(count)) {
+                const auto forms = std::count(text.begin(), text.end(), '\0') + 1;
+                if (!text.empty() && plural && forms != count) {
                     throw Refusal{"a plural text without its " + std::to_string(count) +
                                   " forms: " + key.substr(0, key.find('\0'))};
                 }
