@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 #endif
@@ -113,6 +114,27 @@ public:
     }
 
     bool IsZero() const { return digits_.empty(); }
+
+    // Up to 15 digits are a whole number a double holds exactly, as it holds every power of ten
+    // up to 10^22, so one multiplication or division rounds their value correctly (Clinger's fast
+    // path): every figure this program writes is read so, with no long arithmetic.
+    std::optional<double> Exactly() const {
+        constexpr std::size_t kExactDigits = 15;
+        constexpr int kExactPowers = 22;
+        const int power10 = point_ - static_cast<int>(digits_.size());
+        if (truncated_ || digits_.size() > kExactDigits || std::abs(power10) > kExactPowers) {
+            return std::nullopt;
+        }
+        double whole = 0;
+        for (const char digit : digits_) {
+            whole = whole * 10 + (digit - '0');
+        }
+        double scale = 1;
+        for (int i = 0; i < std::abs(power10); ++i) {
+            scale *= 10;
+        }
+        return power10 < 0 ? whole / scale : whole * scale;
+    }
     int Point() const { return point_; }
     char First() const { return digits_.empty() ? '0' : digits_.front(); }
 
@@ -205,6 +227,9 @@ private:
 // below the smallest.
 double ReadDecimalDigits(std::string_view run) {
     Decimal decimal(run);
+    if (const std::optional<double> exact = decimal.Exactly()) {
+        return *exact;
+    }
     constexpr int kBias = 1023;
     constexpr int kMantissaBits = 52;
     if (decimal.IsZero() || decimal.Point() < -330) {
@@ -292,6 +317,55 @@ private:
     std::vector<std::uint32_t> limbs_;
 };
 
+// The significant digits a figure is written with.
+constexpr std::size_t kPrecision = 15;
+
+// The exact decimal digits of mantissa × 2^power2, from the first that is not zero, and the power
+// of ten of that first digit.
+struct Expansion {
+    std::string digits;
+    int power10;
+};
+
+Expansion Expanded(std::uint64_t mantissa, int power2) {
+    // Where the binary point falls within 60 bits, ten times the fraction stays within 64, so
+    // its digits come one at a time with no long arithmetic: 2^-k has k digits.
+    constexpr int kShortFraction = 60;
+    constexpr int kShortWhole = 11;  // a mantissa of 53 bits shifted stays within 64
+    if (power2 >= -kShortFraction && power2 <= kShortWhole) {
+        const int shift = std::max(-power2, 0);
+        const std::uint64_t whole = (mantissa << std::max(power2, 0)) >> shift;
+        const std::uint64_t mask = (std::uint64_t{1} << shift) - 1;
+        Expansion expansion{whole == 0 ? "" : std::to_string(whole), 0};
+        expansion.power10 = static_cast<int>(expansion.digits.size()) - 1;
+        for (std::uint64_t fraction = mantissa & mask; fraction != 0; fraction &= mask) {
+            // The digit past the last written decides its rounding, and a last 1 stands for
+            // every digit beyond that is not zero.
+            if (expansion.digits.size() == kPrecision + 1) {
+                expansion.digits += '1';
+                break;
+            }
+            fraction *= 10;
+            const auto digit = static_cast<char>('0' + (fraction >> shift));
+            if (expansion.digits.empty() && digit == '0') {
+                --expansion.power10;
+            } else {
+                expansion.digits += digit;
+            }
+        }
+        return expansion;
+    }
+    DecimalDigits number(mantissa);
+    if (power2 < 0) {
+        number.MultiplyByPower(5, -power2, 13);  // 5^13 < 2^32
+    } else {
+        number.MultiplyByPower(2, power2, 29);
+    }
+    std::string digits = number.Written();
+    const int power10 = static_cast<int>(digits.size()) - 1 - std::max(-power2, 0);
+    return {std::move(digits), power10};
+}
+
 void Append(char*& out, std::string_view text) {
     out = std::copy(text.begin(), text.end(), out);
 }
@@ -315,16 +389,10 @@ std::string_view WriteGeneral15(double value, char (&buffer)[64]) {
         mantissa |= std::uint64_t{1} << 52;
         power2 = biased - 1075;
     }
-    DecimalDigits number(mantissa);
-    if (power2 < 0) {
-        number.MultiplyByPower(5, -power2, 13);  // 5^13 < 2^32
-    } else {
-        number.MultiplyByPower(2, power2, 29);
-    }
-    std::string digits = number.Written();
-    int power10 = static_cast<int>(digits.size()) - 1 - std::max(-power2, 0);
+    Expansion expansion = Expanded(mantissa, power2);
+    std::string& digits = expansion.digits;
+    int& power10 = expansion.power10;
 
-    constexpr std::size_t kPrecision = 15;
     if (digits.size() > kPrecision) {
         const char next = digits[kPrecision];
         const bool beyond = digits.find_first_not_of('0', kPrecision + 1) != std::string::npos;

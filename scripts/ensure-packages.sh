@@ -22,8 +22,9 @@ declare -A needs=(
     [release]="git"
     # What tells two builds of a release apart, when they differ.
     [release-diff]="diffoscope-minimal"
-    # The browsers the page is tested in, and npm for the test tools.
-    [web-test]="chromium firefox-esr npm fonts-dejavu-core"
+    # The browsers the page is tested in, npm for the test tools, and Orca on the accessibility
+    # bus with an X server and a window manager, to hear the page as a screen reader's user does.
+    [web-test]="chromium firefox-esr npm fonts-dejavu-core orca at-spi2-core dbus-daemon xvfb xauth x11-utils xdotool openbox"
 )
 # Packages whose command may come from elsewhere (node's own packages bring npm): present when
 # the command is.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the site into build/web/site/ (a page per language, each on the core and the form compiled
 # to WebAssembly with its language's texts) and serves it at http://localhost:8000. --build-only
-# only builds; --test also runs the core's tests in WebAssembly under node and the pages' tests in
-# Chromium and Firefox.
+# only builds; --test also runs the core's tests in WebAssembly under node, the pages' tests in
+# Chromium and Firefox with Lighthouse's audit, and what Orca says of the planner in Firefox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,6 +31,9 @@ case $mode in
         (cd web/tests && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
         RANKTALLY_SITE=$PWD/$site RANKTALLY_CATALOGUE=$PWD/$build/catalogue.json \
             npm --prefix web/tests test
+        echo "== the planner as Orca tells it in Firefox"
+        timeout 600 dbus-run-session -- web/tests/orca_firefox.sh "$site" \
+            2> >(grep -v "^dbus-daemon" >&2)
         ;;
     serve)
         echo "Ranktally is at http://localhost:8000/ (Ctrl+C stops it)"

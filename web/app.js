@@ -26,10 +26,10 @@
         }
     }
 
-    // Puts into its control each part of the link that is well formed, an entry the list holds
-    // or a rate of plain text, and hands the control to `edited` as a user's edit. Anything else
-    // leaves that input as it was.
-    function restoreFromLink(edited) {
+    // Each part of the link that is well formed, an entry the list holds or a rate of plain text,
+    // with its control.
+    function linkParts() {
+        const parts = [];
         for (const part of location.hash.slice(1).split("&")) {
             const equals = part.indexOf("=");
             if (equals < 0 || part.length > longestPart) {
@@ -46,11 +46,26 @@
                 ? [...control.options].some((o) => !o.disabled && o.value === value)
                 : !/[\u0000-\u001f<>]/.test(value);
             if (control && wellFormed) {
-                control.value = value;
-                edited(control);
-                planner.open ||= Boolean(control.closest(`#${planner.id}`));
+                parts.push({ control, value });
             }
         }
+        return parts;
+    }
+
+    // A link with a part of the planner's opens it, as the page is first drawn: nothing below
+    // moves when the module, loaded, fills it.
+    function openPlannerForLink() {
+        planner.open ||= linkParts().some(({ control }) => control.closest(`#${planner.id}`));
+    }
+
+    // Puts each well-formed part of the link into its control and hands the control to `edited`
+    // as a user's edit. Anything else leaves that input as it was.
+    function restoreFromLink(edited) {
+        for (const { control, value } of linkParts()) {
+            control.value = value;
+            edited(control);
+        }
+        openPlannerForLink();
     }
 
     // The address follows the inputs at most four times a second, as browsers throttle a page
@@ -157,7 +172,7 @@
                          "EarnedTextBox", "SKRateTextBox"].map(byId);
         const texts = ["XPLeftTextBox", "SKLeftTextBox", "PlanHoursTextBox", "PlanDaysTextBox",
                        "EarnedNote", "SKRateNote", "PlanNote"];
-        const steps = byId("PlanSteps").tBodies[0];
+        const table = byId("PlanSteps");
         const two = (number) => String(number).padStart(2, "0");
         // The module's days are days of the calendar, not moments: written at midnight UTC. A
         // format is made once for each language and style, which costs more than many dates.
@@ -173,10 +188,10 @@
         };
         // A step's row: its level as the row's header, then its cells; rows kept from the last
         // plan change only the texts that differ, so that the browser lays out no more than that.
-        const row = (index) => {
-            let line = steps.rows[index];
+        const row = (group, index) => {
+            let line = group.rows[index];
             if (!line) {
-                line = steps.insertRow();
+                line = group.insertRow();
                 const head = document.createElement("th");
                 head.scope = "row";
                 line.append(head);
@@ -185,6 +200,39 @@
                 }
             }
             return line.cells;
+        };
+        // The steps are drawn a row group at a time, each in a frame of its own, so that the
+        // longest climb never holds the page for a long task. A group not drawn yet is hidden,
+        // keeping its height so that nothing scrolls, and never shows a step of the last plan;
+        // the table is busy until its last group.
+        const rowsAtOnce = 30;
+        let drawing = null;
+        const drawSteps = (plan, first) => {
+            const medium = written("medium");
+            const group = table.tBodies[first / rowsAtOnce] ?? table.createTBody();
+            const steps = plan.steps.slice(first, first + rowsAtOnce);
+            steps.forEach(([level, kind, points, hours, played, day, instead], index) => {
+                const shown = [String(level), kind, points, hours, played, medium(day, instead)];
+                [...row(group, index)].forEach((cell, column) => put(cell, shown[column]));
+            });
+            while (group.rows.length > steps.length) {
+                group.deleteRow(-1);
+            }
+            group.classList.remove("stale");
+            if (first + rowsAtOnce < plan.steps.length) {
+                drawing = plan;
+                requestAnimationFrame(() => setTimeout(() => {
+                    if (drawing === plan) {
+                        drawSteps(plan, first + rowsAtOnce);
+                    }
+                }));
+                return;
+            }
+            drawing = null;
+            while (table.tBodies.length > first / rowsAtOnce + 1) {
+                table.tBodies[table.tBodies.length - 1].remove();
+            }
+            table.removeAttribute("aria-busy");
         };
         let midnight = 0;
         // A closed planner shows nothing, and is made when it opens.
@@ -201,14 +249,11 @@
             }
             put(byId("ArrivalTextBox"), written("full")(...plan.arrival));
             byId("SKRateTextBox").disabled = !plan.skRateUsed;
-            const medium = written("medium");
-            plan.steps.forEach(([level, kind, points, hours, played, day, instead], index) => {
-                const shown = [String(level), kind, points, hours, played, medium(day, instead)];
-                [...row(index)].forEach((cell, column) => put(cell, shown[column]));
-            });
-            while (steps.rows.length > plan.steps.length) {
-                steps.deleteRow(-1);
+            for (const group of [...table.tBodies].slice(1)) {
+                group.classList.add("stale");
             }
+            table.setAttribute("aria-busy", "true");
+            drawSteps(plan, 0);
             midnight = setTimeout(replan,
                                   new Date(now.getFullYear(), now.getMonth(), now.getDate() + 1) - now);
         };
@@ -287,6 +332,7 @@
         }
     }
 
+    openPlannerForLink();
     // The page fetches the module's wasm, named by its build, as the module's script tag names it;
     // what cannot start says why.
     const failed = (id) => {

@@ -69,38 +69,73 @@ std::vector<std::string> Tags(std::string_view list) {
     return tags;
 }
 
-std::string Quoted(std::string_view text) {
-    return '"' + JsonEscaped(text) + '"';
-}
-
-// A day as ISO 8601 writes it, which the script hands to the browser's date format; null for none.
-std::string DateJson(const std::optional<CivilDate>& date) {
-    if (!date) {
-        return "null";
-    }
-    const auto two = [](int number) { return (number < 10 ? "0" : "") + std::to_string(number); };
-    return '"' + std::to_string(date->year) + '-' + two(date->month) + '-' + two(date->day) + '"';
-}
-
 // The plan as the script draws it: each box's text by its id, the notes, whether the SK rate
-// counts, and the steps, each [level, kind, points, hours, hours of play, date, text for no date].
+// counts, and the steps, each [level, kind, points, hours, hours of play, date, text for no date],
+// with a day as ISO 8601 writes it, which the script hands to the browser's date format, or null.
+// Appended to one string, as the longest plan is some 20 KB.
 std::string PlanJson(const Plan& plan) {
-    std::string json =
-        "{\"XPLeftTextBox\":" + Quoted(plan.xpLeft) + ",\"SKLeftTextBox\":" + Quoted(plan.skLeft) +
-        ",\"PlanHoursTextBox\":" + Quoted(plan.hoursOfPlay) +
-        ",\"PlanDaysTextBox\":" + Quoted(plan.daysOfPlay) +
-        ",\"EarnedNote\":" + Quoted(plan.earnedNote) +
-        ",\"SKRateNote\":" + Quoted(plan.skRateNote) + ",\"PlanNote\":" + Quoted(plan.rateNote) +
-        ",\"skRateUsed\":" + (plan.skRateUsed ? "true" : "false") + ",\"arrival\":[" +
-        DateJson(plan.arrival.date) + ',' + Quoted(plan.arrival.text) + "],\"steps\":[";
+    std::string json;
+    json.reserve(256 + 96 * plan.steps.size());
+    const auto text = [&json](std::string_view value) {
+        json += '"';
+        AppendJsonEscaped(json, value);
+        json += '"';
+    };
+    const auto day = [&json](const std::optional<CivilDate>& date) {
+        if (!date) {
+            json += "null";
+            return;
+        }
+        const auto two = [&json](int number) {
+            json += static_cast<char>('0' + number / 10);
+            json += static_cast<char>('0' + number % 10);
+        };
+        json += '"';
+        json += std::to_string(date->year);
+        json += '-';
+        two(date->month);
+        json += '-';
+        two(date->day);
+        json += '"';
+    };
+    const std::pair<std::string_view, std::string_view> boxes[] = {
+        {"XPLeftTextBox", plan.xpLeft},
+        {"SKLeftTextBox", plan.skLeft},
+        {"PlanHoursTextBox", plan.hoursOfPlay},
+        {"PlanDaysTextBox", plan.daysOfPlay},
+        {"EarnedNote", plan.earnedNote},
+        {"SKRateNote", plan.skRateNote},
+        {"PlanNote", plan.rateNote}};
+    for (const auto& [id, value] : boxes) {
+        json += json.empty() ? '{' : ',';
+        text(id);
+        json += ':';
+        text(value);
+    }
+    json += plan.skRateUsed ? ",\"skRateUsed\":true" : ",\"skRateUsed\":false";
+    json += ",\"arrival\":[";
+    day(plan.arrival.date);
+    json += ',';
+    text(plan.arrival.text);
+    json += "],\"steps\":[";
     for (std::size_t index = 0; index < plan.steps.size(); ++index) {
         const PlanStep& step = plan.steps[index];
-        json += (index == 0 ? "[" : ",[") + std::to_string(step.level) + ',' +
-                Quoted(StepKindText(plan.steps, index)) + ',' + Quoted(step.points) + ',' +
-                Quoted(step.hours) + ',' + Quoted(step.hoursOfPlay) + ',' +
-                DateJson(step.reached.date) + ',' + Quoted(step.reached.text) + ']';
+        json += index == 0 ? "[" : ",[";
+        json += std::to_string(step.level);
+        for (const std::string_view value :
+             {StepKindText(plan.steps, index), std::string_view(step.points),
+              std::string_view(step.hours), std::string_view(step.hoursOfPlay)}) {
+            json += ',';
+            text(value);
+        }
+        json += ',';
+        day(step.reached.date);
+        json += ',';
+        text(step.reached.text);
+        json += ']';
     }
-    return json + "]}";
+    json += "]}";
+    return json;
 }
 
 // "YYYY-MM-DD", as the script writes the user's local date.

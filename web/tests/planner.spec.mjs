@@ -112,6 +112,24 @@ test("plans anew at midnight", async ({ page }) => {
     await expect(arrival).toHaveValue("Thursday, December 10, 2026");
 });
 
+// The longest climb is drawn a few rows a frame: a row not drawn yet is hidden, never stale.
+test("shows no step of the last plan while it draws", async ({ page }) => {
+    await open(page, "en/#current=1&target=220&hours=24&rate=50000&earned=1");
+    const rows = page.getByRole("table").getByRole("row");
+    await expect(rows).toHaveCount(220);
+    const seen = await page.evaluate(() => {
+        const hours = document.getElementById("HourPlayCombo");
+        hours.value = "1";
+        hours.dispatchEvent(new Event("change", { bubbles: true }));
+        return [...document.getElementById("PlanSteps").rows]
+            .filter((row) => getComputedStyle(row).visibility === "visible")
+            .map((row) => row.innerText);
+    });
+    expect(seen.length).toBeLessThan(220);
+    await expect(rows).toHaveCount(220);
+    expect(seen).toEqual((await rows.allInnerTexts()).slice(0, seen.length));
+});
+
 // At 320 px the page never scrolls sideways; the longest climb scrolls within its own box.
 test.describe(() => {
     test.use({ viewport: { width: 320, height: 640 } });
