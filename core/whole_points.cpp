@@ -96,6 +96,16 @@ std::optional<std::int64_t> ReadPercent(std::string_view text) {
     return negative ? -billionths : billionths;
 }
 
+std::string NoNumberNote() {
+    return std::string(Translated(N_("No number here: read as 0.")));
+}
+
+// Said when reading stopped before `rest`.
+std::string ReadAsNote(double value, std::string_view rest, std::string_view decimalSeparator) {
+    return Filled(Translated(N_("Read as %1: everything from \"%2\" on is ignored.")),
+                  {FormatGeneral(value, decimalSeparator), FirstCharacter(rest)});
+}
+
 }  // namespace
 
 WholePointsReading ReadWholePoints(std::string_view text, std::string_view decimalSeparator) {
@@ -104,6 +114,7 @@ WholePointsReading ReadWholePoints(std::string_view text, std::string_view decim
     if (text.empty()) {
         return reading;
     }
+    reading.given = true;
     if (const std::optional<std::int64_t> percent = ReadPercent(text)) {
         reading.percentBillionths = percent;
         return reading;
@@ -112,7 +123,7 @@ WholePointsReading ReadWholePoints(std::string_view text, std::string_view decim
     const bool negative = TakeSign(rest);
     const std::string_view first = LeadingDigits(rest);
     if (first.empty()) {
-        reading.note = Translated(N_("No number here: read as 0."));
+        reading.note = NoNumberNote();
         return reading;
     }
     std::string digits(first);
@@ -134,9 +145,34 @@ WholePointsReading ReadWholePoints(std::string_view text, std::string_view decim
     }
     reading.points = negative ? -reading.points : reading.points;
     if (!rest.empty()) {
-        reading.note =
-            Filled(Translated(N_("Read as %1: everything from \"%2\" on is ignored.")),
-                   {FormatGeneral(reading.points, decimalSeparator), FirstCharacter(rest)});
+        reading.note = ReadAsNote(reading.points, rest, decimalSeparator);
+    }
+    return reading;
+}
+
+DecimalReading ReadDecimal(std::string_view text, std::string_view decimalSeparator) {
+    std::string_view rest = Trimmed(text);
+    DecimalReading reading;
+    if (rest.empty()) {
+        return reading;
+    }
+    const bool negative = TakeSign(rest);
+    const std::string_view whole = LeadingDigits(rest);
+    if (whole.empty()) {
+        reading.note = NoNumberNote();
+        return reading;
+    }
+    rest.remove_prefix(whole.size());
+    std::string number(whole);
+    if (rest.starts_with('.') || rest.starts_with(',')) {
+        const std::string_view fraction = LeadingDigits(rest.substr(1));
+        number += '.';
+        number += fraction;
+        rest.remove_prefix(1 + fraction.size());
+    }
+    reading.value = ParseNumber(number).value * (negative ? -1 : 1);
+    if (!rest.empty()) {
+        reading.note = ReadAsNote(reading.value, rest, decimalSeparator);
     }
     return reading;
 }
