@@ -11,7 +11,10 @@ MeasuredRate MeasureRate(const RateReadings& readings, std::string_view decimalS
     const WholePointsReading first = ReadWholePoints(readings.first, decimalSeparator);
     const WholePointsReading second = ReadWholePoints(readings.second, decimalSeparator);
     const DecimalReading minutes = ReadDecimal(readings.minutes, decimalSeparator);
-    MeasuredRate rate{"", std::nullopt, first.note, second.note, minutes.note, ""};
+    MeasuredRate rate;
+    rate.firstNote = first.note;
+    rate.secondNote = second.note;
+    rate.minutesNote = minutes.note;
     // A percent is no count of points: it says nothing of how many were earned.
     const auto points = [](const WholePointsReading& reading) {
         return reading.given && !reading.percentBillionths;

@@ -52,20 +52,21 @@
         return parts;
     }
 
-    // A link with a part of the planner's opens it, as the page is first drawn: nothing below
-    // moves when the module, loaded, fills it.
-    function openPlannerForLink() {
-        planner.open ||= linkParts().some(({ control }) => control.closest(`#${planner.id}`));
+    // A link with a part of the planner's opens it: as the page is first drawn, so that nothing
+    // below moves when the module, loaded, fills it, and again as each link is taken.
+    function openPlannerFor(parts) {
+        planner.open ||= parts.some(({ control }) => control.closest(`#${planner.id}`));
     }
 
     // Puts each well-formed part of the link into its control and hands the control to `edited`
     // as a user's edit. Anything else leaves that input as it was.
     function restoreFromLink(edited) {
-        for (const { control, value } of linkParts()) {
+        const parts = linkParts();
+        for (const { control, value } of parts) {
             control.value = value;
             edited(control);
         }
-        openPlannerForLink();
+        openPlannerFor(parts);
     }
 
     // The address follows the inputs at most four times a second, as browsers throttle a page
@@ -332,7 +333,7 @@
         }
     }
 
-    openPlannerForLink();
+    openPlannerFor(linkParts());
     // The page fetches the module's wasm, named by its build, as the module's script tag names it;
     // what cannot start says why.
     const failed = (id) => {

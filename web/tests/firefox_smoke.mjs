@@ -2,15 +2,10 @@
 // user: the root sends on to the German page with the inputs; on the English page, a climb that
 // crosses 200, with its figures and the warning, a pick told only as a change, and the note of a
 // German reading; in light and in dark, fields with a border of 3:1 and results on the page.
-import { spawn } from "node:child_process";
-import path from "node:path";
 import puppeteer from "puppeteer-core";
+import { serveSite } from "./site_server.mjs";
 
-const site = path.resolve(process.env.RANKTALLY_SITE ?? "../../build/web/site");
 const port = Number(process.env.RANKTALLY_FIREFOX_PORT ?? 8432);
-const base = `http://127.0.0.1:${port}/`;
-const server = spawn("python3", ["-m", "http.server", String(port), "--bind", "127.0.0.1",
-                                 "--directory", site], { stdio: "ignore" });
 let failures = 0;
 
 function check(what, actual, expected) {
@@ -18,21 +13,6 @@ function check(what, actual, expected) {
         failures += 1;
         console.log(`firefox: ${what}: ${JSON.stringify(actual)}, not ${JSON.stringify(expected)}`);
     }
-}
-
-// The server is ready when it answers; a busy machine may take a while.
-async function serverReady() {
-    for (const deadline = Date.now() + 120000; Date.now() < deadline;) {
-        try {
-            if ((await fetch(`${base}index.html`)).ok) {
-                return;
-            }
-        } catch {
-            // not listening yet
-        }
-        await new Promise((resolve) => setTimeout(resolve, 100));
-    }
-    throw new Error("not ready after 120 s: the page's server");
 }
 
 async function figuresOf(page) {
@@ -68,8 +48,10 @@ function colours(page) {
 }
 
 let browser;
+let server;
 try {
-    await serverReady();
+    server = await serveSite(port);
+    const { base } = server;
     browser = await puppeteer.launch({
         browser: "firefox",
         executablePath: process.env.FIREFOX ?? "/usr/bin/firefox-esr",
@@ -118,7 +100,7 @@ try {
     console.log(`firefox: ${error.message}`);
 } finally {
     await browser?.close();
-    server.kill();
+    server?.stop();
 }
 console.log(`firefox: ${failures === 0 ? 1 : 0} passed, ${failures === 0 ? 0 : 1} failed`);
 process.exit(failures === 0 ? 0 : 1);

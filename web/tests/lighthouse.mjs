@@ -4,19 +4,13 @@
 // accessibility and best practices do not depend on speed. A link that opens the planner is
 // audited too, and its scores printed.
 //   node web/tests/lighthouse.mjs   (after scripts/web.sh --build-only)
-import { spawn } from "node:child_process";
-import path from "node:path";
 import * as chromeLauncher from "chrome-launcher";
 import lighthouse from "lighthouse";
+import { serveSite } from "./site_server.mjs";
 
-const site = path.resolve(process.env.RANKTALLY_SITE ??
-    new URL("../../build/web/site", import.meta.url).pathname);
-const port = Number(process.env.RANKTALLY_LIGHTHOUSE_PORT ?? 8435);
-const base = `http://127.0.0.1:${port}`;
 const least = { performance: 0.95, accessibility: 1, "best-practices": 1 };
 
-const server = spawn("python3", ["-m", "http.server", String(port), "--bind", "127.0.0.1",
-                                 "--directory", site], { stdio: "ignore" });
+const server = await serveSite(Number(process.env.RANKTALLY_LIGHTHOUSE_PORT ?? 8435));
 const chrome = await chromeLauncher.launch({
     chromePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
     chromeFlags: ["--headless=new", "--no-sandbox", "--disable-gpu"],
@@ -37,21 +31,10 @@ const written = (scores) => Object.entries(scores).map(([name, score]) =>
 
 let failed = false;
 try {
-    for (const deadline = Date.now() + 60000; ;) {
-        try {
-            await fetch(`${base}/en/`);
-            break;
-        } catch (error) {
-            if (Date.now() > deadline) {
-                throw error;
-            }
-            await new Promise((resolve) => setTimeout(resolve, 100));
-        }
-    }
     for (const page of ["en", "de"]) {
         let best;
         for (let run = 0; run < 3; run += 1) {
-            const scores = await audit(`${base}/${page}/`);
+            const scores = await audit(`${server.base}${page}/`);
             best = best && best.performance >= scores.performance ? best : scores;
             if (Object.entries(least).every(([name, score]) => best[name] >= score)) {
                 break;
@@ -62,9 +45,10 @@ try {
         failed ||= short.length > 0;
     }
     const planned = "#current=150&target=210&hours=8&rate=50000&earned=43%25&skrate=2000";
-    console.log(`(a link that opens the planner: ${written(await audit(`${base}/en/${planned}`))})`);
+    const opened = await audit(`${server.base}en/${planned}`);
+    console.log(`(a link that opens the planner: ${written(opened)})`);
 } finally {
     await chrome.kill();
-    server.kill();
+    server.stop();
 }
 process.exitCode = failed ? 1 : 0;

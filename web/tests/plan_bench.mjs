@@ -3,32 +3,17 @@
 // frame at a time; and any long task (50 ms or more) the browser reports. A benchmark, not a test:
 // it prints and passes.
 //   node web/tests/plan_bench.mjs   (after scripts/web.sh --build-only)
-import { spawn } from "node:child_process";
-import path from "node:path";
 import { chromium } from "@playwright/test";
+import { serveSite } from "./site_server.mjs";
 
-const site = path.resolve(process.env.RANKTALLY_SITE ??
-    new URL("../../build/web/site", import.meta.url).pathname);
-const port = Number(process.env.RANKTALLY_BENCH_PORT ?? 8434);
-const server = spawn("python3", ["-m", "http.server", String(port), "--bind", "127.0.0.1",
-                                 "--directory", site], { stdio: "ignore" });
+const server = await serveSite(Number(process.env.RANKTALLY_BENCH_PORT ?? 8434));
 const browser = await chromium.launch({
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
     args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking"],
 });
 try {
     const page = await browser.newPage();
-    for (const deadline = Date.now() + 60000; ;) {
-        try {
-            await page.goto(`http://127.0.0.1:${port}/en/#current=1&target=2&earned=1`);
-            break;
-        } catch (error) {
-            if (Date.now() > deadline) {
-                throw error;
-            }
-            await new Promise((resolve) => setTimeout(resolve, 100));
-        }
-    }
+    await page.goto(`${server.base}en/#current=1&target=2&earned=1`);
     await page.waitForSelector("#Form1:not([aria-busy])");
     // As a player picks: once the page has settled, its worker installed and the network idle.
     await page.evaluate(() => navigator.serviceWorker.ready);
@@ -39,7 +24,8 @@ try {
             .map((entry) => entry.duration))).observe({ type: "longtask" });
         const target = document.getElementById("TargetLevelCombo");
         const table = document.getElementById("PlanSteps");
-        const frame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+        const frame = () => new Promise((resolve) =>
+            requestAnimationFrame(() => setTimeout(resolve)));
         const picks = [];
         const drawn = [];
         for (let run = 0; run < 61; run += 1) {
@@ -64,10 +50,11 @@ try {
     });
     const median = (times) => times[times.length >> 1].toFixed(1);
     const tasks = longTasks.map((duration) => duration.toFixed(0)).join(", ");
+    const slowest = (times) => times.at(-1).toFixed(1);
     console.log(`219 steps: the pick's own work median ${median(picks)} ms, slowest ` +
-                `${picks.at(-1).toFixed(1)} ms; every row drawn after median ${median(drawn)} ms, ` +
-                `slowest ${drawn.at(-1).toFixed(1)} ms; long tasks: ${tasks ? `${tasks} ms` : "none"}`);
+                `${slowest(picks)} ms; every row drawn after median ${median(drawn)} ms, ` +
+                `slowest ${slowest(drawn)} ms; long tasks: ${tasks ? `${tasks} ms` : "none"}`);
 } finally {
     await browser.close();
-    server.kill();
+    server.stop();
 }
