@@ -11,14 +11,17 @@ MeasuredRate MeasureRate(const RateReadings& readings, std::string_view decimalS
     const WholePointsReading first = ReadWholePoints(readings.first, decimalSeparator);
     const WholePointsReading second = ReadWholePoints(readings.second, decimalSeparator);
     const DecimalReading minutes = ReadDecimal(readings.minutes, decimalSeparator);
-    MeasuredRate rate;
-    rate.firstNote = first.note;
-    rate.secondNote = second.note;
-    rate.minutesNote = minutes.note;
     // A percent is no count of points: it says nothing of how many were earned.
+    const auto noteOf = [](const WholePointsReading& reading) {
+        return reading.percentBillionths ? std::string(Translated(kReadingInPoints)) : reading.note;
+    };
     const auto points = [](const WholePointsReading& reading) {
         return reading.given && !reading.percentBillionths;
     };
+    MeasuredRate rate;
+    rate.firstNote = noteOf(first);
+    rate.secondNote = noteOf(second);
+    rate.minutesNote = minutes.note;
     if (!points(first) || !points(second) || !(minutes.value > 0)) {
         return rate;
     }

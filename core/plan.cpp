@@ -135,10 +135,13 @@ private:
             }
             hoursOfPlay = skRateGiven_ ? HoursFor(xp, formRate_) + HoursFor(sk, skRate_)
                                        : HoursFor(xp + sk, formRate_);
-            plan_.steps.push_back({level + 1, kind, FormatGeneral(points, separator_),
-                                   Figure(rate.verdict, HoursFor(points, rate)),
-                                   Figure(sofar, hoursOfPlay),
-                                   sofar == Verdict::Figures ? ArrivalAt(hoursOfPlay) : Arrival{}});
+            const double hours = HoursFor(points, rate);
+            plan_.steps.push_back(
+                {level + 1, kind, FormatGeneral(points, separator_), Figure(rate.verdict, hours),
+                 rate.verdict == Verdict::Figures && std::isfinite(hours) ? std::optional(hours)
+                                                                          : std::nullopt,
+                 Figure(sofar, hoursOfPlay),
+                 sofar == Verdict::Figures ? ArrivalAt(hoursOfPlay) : Arrival{}});
         }
         plan_.xpLeft = FormatGeneral(xp, separator_);
         plan_.skLeft = FormatGeneral(sk, separator_);

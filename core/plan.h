@@ -53,7 +53,8 @@ struct PlanStep {
     PointKind kind;  // by the level it starts from: the step from 199 to 200 is XP
     std::string points;
     std::string hours;
-    std::string hoursOfPlay;  // at its end, since the climb began
+    std::optional<double> hoursValue;  // the hours as a number, when they are a figure
+    std::string hoursOfPlay;           // at its end, since the climb began
     Arrival reached;
 };
 

@@ -17,6 +17,8 @@ namespace ranktally {
 enum class PlanControlKind {
     Input,   // a box the user types into
     Result,  // a read-only box
+    Button,  // a push button
+    Chart,   // bars of each step's hours, its caption the control's name for it
     Steps,   // the table of the climb's steps, its caption the control's
 };
 
@@ -24,19 +26,34 @@ struct PlanControlDesign {
     std::string_view name;
     PlanControlKind kind;
     std::string_view caption;
+    bool reading = false;  // one of the readings that measure a rate, drawn as a group of them
 };
 
 inline constexpr std::string_view kPlannerName = "Planner";
 inline constexpr std::string_view kPlannerTitle = N_("Plan the climb");
+// The group of the readings, which measure the rate that "Use as my rate" puts in the form.
+inline constexpr std::string_view kReadingsName = "Readings";
+// TRANSLATORS: heads the boxes that measure points per hour from two readings of the game's
+// counter.
+inline constexpr std::string_view kReadingsTitle = N_("Your rate from two readings");
 
-inline constexpr std::array<PlanControlDesign, 8> kPlanControls = {{
+inline constexpr std::array<PlanControlDesign, 14> kPlanControls = {{
     {"EarnedTextBox", PlanControlKind::Input, N_("Already earned in this level:")},
     {"SKRateTextBox", PlanControlKind::Input, N_("SK per hour from level 200:")},
+    // TRANSLATORS: the game's counter of points, read once, then again some minutes later.
+    {"FirstReadingTextBox", PlanControlKind::Input, N_("First reading:"), true},
+    {"SecondReadingTextBox", PlanControlKind::Input, N_("Second reading:"), true},
+    {"MinutesTextBox", PlanControlKind::Input, N_("Minutes between:"), true},
+    {"MeasuredRateTextBox", PlanControlKind::Result, N_("Points per hour:"), true},
+    // TRANSLATORS: puts the points per hour just measured into the form's rate box.
+    {"UseRateButton", PlanControlKind::Button, N_("Use as my rate"), true},
     {"XPLeftTextBox", PlanControlKind::Result, N_("XP still needed:")},
     {"SKLeftTextBox", PlanControlKind::Result, N_("SK still needed:")},
     {"PlanHoursTextBox", PlanControlKind::Result, N_("Hours of play:")},
     {"PlanDaysTextBox", PlanControlKind::Result, N_("Days of play:")},
     {"ArrivalTextBox", PlanControlKind::Result, N_("Target reached on:")},
+    // TRANSLATORS: names a bar chart of the hours each level of the climb takes.
+    {"PlanChart", PlanControlKind::Chart, N_("Hours each level takes")},
     {"PlanSteps", PlanControlKind::Steps, N_("The climb, level by level")},
 }};
 

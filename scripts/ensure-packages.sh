@@ -16,8 +16,9 @@ declare -A needs=(
     [windows]="cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis googletest librsvg2-bin icoutils netpbm zip xvfb xauth x11-utils xdotool openbox unzip fonts-dejavu-core"
     # A Wayland compositor, an X11 window manager and the accessibility bus with a client.
     [desktop]="qt6-wayland weston openbox xvfb xauth x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi"
-    # Debian's emscripten, node to run what it builds, and the icon's renderer.
-    [web]="cmake make emscripten nodejs librsvg2-bin googletest"
+    # Debian's emscripten, node to run what it builds, the icon's renderer, and terser to shorten
+    # the page's script.
+    [web]="cmake make emscripten nodejs librsvg2-bin googletest terser"
     # A release is built from a clean clone.
     [release]="git"
     # What tells two builds of a release apart, when they differ.

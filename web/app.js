@@ -26,8 +26,20 @@
         }
     }
 
-    // Each part of the link that is well formed, an entry the list holds or a rate of plain text,
-    // with its control.
+    // A part of the link, or of what was kept, with its control, where it is well formed: an
+    // entry the list holds or a rate of plain text; null for anything else.
+    function partOf(name, value) {
+        const control = inputs.find((input) => input.name === name);
+        if (!control || typeof value !== "string" || value.length > longestPart) {
+            return null;
+        }
+        const wellFormed = control.options
+            ? [...control.options].some((o) => !o.disabled && o.value === value)
+            : !/[\u0000-\u001f<>]/.test(value);
+        return wellFormed ? { control, value } : null;
+    }
+
+    // Each part of the link that is well formed, with its control.
     function linkParts() {
         const parts = [];
         for (const part of location.hash.slice(1).split("&")) {
@@ -35,21 +47,88 @@
             if (equals < 0 || part.length > longestPart) {
                 continue;
             }
-            const control = inputs.find((input) => input.name === part.slice(0, equals));
             let value;
             try {
                 value = decodeURIComponent(part.slice(equals + 1));
             } catch {
                 continue;
             }
-            const wellFormed = control?.options
-                ? [...control.options].some((o) => !o.disabled && o.value === value)
-                : !/[\u0000-\u001f<>]/.test(value);
-            if (control && wellFormed) {
-                parts.push({ control, value });
+            const taken = partOf(part.slice(0, equals), value);
+            if (taken) {
+                parts.push(taken);
             }
         }
         return parts;
+    }
+
+    // The inputs are kept on this device only while the user asks, under one key by the link's
+    // names; what is read back is input like a link. A browser that refuses storage throws as it
+    // is reached or written to: the box then says so, and nothing else changes.
+    const keptKey = "ranktally inputs";
+    const remember = byId("RememberCheckBox");
+    let storage = null;
+    try {
+        storage = window.localStorage;
+        remember.checked = storage.getItem(keptKey) !== null;
+    } catch {
+        storage = null;
+    }
+    function refused() {
+        remember.checked = false;
+        remember.disabled = true;
+        const why = byId("NotKept");
+        why.hidden = false;
+        remember.setAttribute("aria-describedby", why.id);
+    }
+    function keptParts() {
+        let kept = null;
+        try {
+            kept = JSON.parse(storage?.getItem(keptKey) ?? "null");
+        } catch {
+            return [];
+        }
+        return kept && typeof kept === "object"
+            ? Object.entries(kept).map(([name, value]) => partOf(name, value)).filter(Boolean)
+            : [];
+    }
+    // Nothing is written while the box is unticked.
+    function keep() {
+        if (!remember.checked) {
+            return;
+        }
+        const kept = inputs.filter((input) => input.value.length <= longestPart)
+            .map((input) => [input.name, input.value]);
+        try {
+            storage.setItem(keptKey, JSON.stringify(Object.fromEntries(kept)));
+        } catch {
+            refused();
+            try {
+                storage.removeItem(keptKey);
+            } catch {
+                // Refused as well: there is nothing more to do.
+            }
+        }
+    }
+    if (storage) {
+        remember.addEventListener("change", () => {
+            if (remember.checked) {
+                keep();
+                return;
+            }
+            try {
+                storage.removeItem(keptKey);
+            } catch {
+                refused();
+            }
+        });
+    } else {
+        refused();
+    }
+
+    // A link with any well-formed part wins whole; without one, what was kept, if anything.
+    function startingParts() {
+        const parts = linkParts();
+        return parts.length ? parts : keptParts();
     }
 
     // A link with a part of the planner's opens it: as the page is first drawn, so that nothing
@@ -58,10 +137,10 @@
         planner.open ||= parts.some(({ control }) => control.closest(`#${planner.id}`));
     }
 
-    // Puts each well-formed part of the link into its control and hands the control to `edited`
-    // as a user's edit. Anything else leaves that input as it was.
-    function restoreFromLink(edited) {
-        const parts = linkParts();
+    // Puts each well-formed part of the link, or what was kept, into its control and hands the
+    // control to `edited` as a user's edit. Anything else leaves that input as it was.
+    function restore(edited) {
+        const parts = startingParts();
         for (const { control, value } of parts) {
             control.value = value;
             edited(control);
@@ -235,6 +314,46 @@
             }
             table.removeAttribute("aria-busy");
         };
+        // Bars of each step's hours, their widths in percents of the chart's, so that it fits any
+        // width, their heights in pixels below the mark's label; each step is a bar, one with no
+        // hours an empty one. The change to SK is marked by a line, its label on the side with
+        // more room.
+        const chart = byId("PlanChart");
+        const [bars, mark, label] = chart.children;
+        const drawChart = ({ steps, skFrom }) => {
+            const hours = steps.map((step) => step[7] ?? 0);
+            const tallest = Math.max(0, ...hours);
+            chart.parentElement.hidden = !(tallest > 0);
+            if (chart.parentElement.hidden) {
+                return;
+            }
+            const top = 16;
+            const width = 100 / hours.length;
+            hours.forEach((value, index) => {
+                const bar = bars.children[index] ??
+                    bars.appendChild(document.createElementNS(chart.namespaceURI, "rect"));
+                const height = (Math.max(value, 0) / tallest) * (chart.height.baseVal.value - top);
+                bar.setAttribute("x", `${(index + 0.1) * width}%`);
+                bar.setAttribute("width", `${0.8 * width}%`);
+                bar.setAttribute("y", chart.height.baseVal.value - height);
+                bar.setAttribute("height", height);
+                bar.classList.toggle("sk", index >= skFrom);
+            });
+            while (bars.children.length > hours.length) {
+                bars.lastChild.remove();
+            }
+            const change = skFrom > 0 && skFrom < hours.length;
+            for (const element of [mark, label]) {
+                element.toggleAttribute("hidden", !change);
+            }
+            const at = `${skFrom * width}%`;
+            mark.setAttribute("x1", at);
+            mark.setAttribute("x2", at);
+            label.setAttribute("x", at);
+            const left = skFrom * width > 50;
+            label.setAttribute("text-anchor", left ? "end" : "start");
+            label.setAttribute("dx", left ? -4 : 4);
+        };
         let midnight = 0;
         // A closed planner shows nothing, and is made when it opens.
         const replan = () => {
@@ -255,6 +374,7 @@
             }
             table.setAttribute("aria-busy", "true");
             drawSteps(plan, 0);
+            drawChart(plan);
             midnight = setTimeout(replan,
                                   new Date(now.getFullYear(), now.getMonth(), now.getDate() + 1) - now);
         };
@@ -262,9 +382,35 @@
         return replan;
     }
 
+    // The rate two readings of the game's counter measure, drawn; "Use as my rate" puts it into
+    // the form's rate box as a user's edit. The readings are a tool: neither linked nor kept.
+    function measureRates(call) {
+        const readings = ["FirstReadingTextBox", "SecondReadingTextBox", "MinutesTextBox"].map(byId);
+        const use = byId("UseRateButton");
+        let whole = null;
+        use.addEventListener("click", () => {
+            const box = byId("SKTextBox");
+            box.value = whole;
+            box.dispatchEvent(new Event("input", { bubbles: true }));
+        });
+        return {
+            readings,
+            measure() {
+                const rate = JSON.parse(call("measure_rate", ...readings.map((box) => box.value)));
+                ({ whole } = rate);
+                delete rate.whole;
+                for (const [id, text] of Object.entries(rate)) {
+                    put(byId(id), text);
+                }
+                use.disabled = whole === null;
+            },
+        };
+    }
+
     // `call` runs a function of the module's C API: see module_api.js.
     function start({ call }) {
         const edited = (control) => call("input_changed", control.id, control.value);
+        const rates = measureRates(call);
         // Each element's last change as the form tells it, over `latest`, where it differs from
         // what the element shows: a result box shows its text as its value, the warning and the
         // note, live regions, as their content, which a screen reader then hears once.
@@ -297,8 +443,9 @@
         // address stays as the user gave it until an edit.
         const load = (latest) => {
             call("loaded", decimalSeparator(), language);
-            restoreFromLink(edited);
+            restore(edited);
             show(latest);
+            rates.measure();
         };
         load();
         // The form, started afresh, tells only what differs from its start, and a reset leaves the
@@ -312,9 +459,14 @@
         // form hears the second of both as nothing new.
         for (const type of ["input", "change"]) {
             form.addEventListener(type, (event) => {
+                if (rates.readings.includes(event.target)) {
+                    rates.measure();
+                    return;
+                }
                 edited(event.target);
                 show();
                 linkSoon();
+                keep();
             });
         }
         form.addEventListener("submit", (event) => event.preventDefault());
@@ -322,6 +474,7 @@
         window.addEventListener("languagechange", () => {
             call("decimal_separator_changed", decimalSeparator());
             show();
+            rates.measure();
         });
         window.addEventListener("scroll", pointToWarning, { passive: true });
         window.addEventListener("resize", pointToWarning);
@@ -333,7 +486,7 @@
         }
     }
 
-    openPlannerFor(linkParts());
+    openPlannerFor(startingParts());
     // The page fetches the module's wasm, named by its build, as the module's script tag names it;
     // what cannot start says why.
     const failed = (id) => {

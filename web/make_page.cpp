@@ -55,9 +55,14 @@ constexpr ScriptText kScriptTexts[] = {
     {"no-wasm", N_("This browser cannot run WebAssembly, which Ranktally needs to calculate.")},
     {"not-loaded",
      N_("Ranktally could not load its calculator. Check the connection and reload the page.")},
+    // TRANSLATORS: a checkbox; the inputs are the levels, hours, rates and points typed in.
+    {"remember", N_("Remember my inputs on this device")},
+    {"not-kept", N_("This browser keeps nothing for this page, so nothing can be remembered.")},
 };
 constexpr std::string_view kOptions = ":options";
 constexpr std::string_view kColumns = ":columns";
+// The chart's mark where the points change to SK.
+constexpr std::string_view kChange = ":change";
 constexpr std::string_view kRootPage = ".";
 
 // The page being written: its language, and where it stands in the site.
@@ -214,9 +219,16 @@ std::optional<std::string> Filling(std::string_view place, const Page& page, con
     if (place == kPlannerName) {
         return format.escaped(Translated(kPlannerTitle));
     }
+    if (place == kReadingsName) {
+        return format.escaped(Translated(kReadingsTitle));
+    }
     for (const PlanControlDesign& control : kPlanControls) {
         if (control.name == place) {
             return format.escaped(Translated(control.caption));
+        }
+        if (control.kind == PlanControlKind::Chart &&
+            place == std::string(control.name) + std::string(kChange)) {
+            return format.escaped(Translated(kSkStep));
         }
         if (control.kind == PlanControlKind::Steps &&
             place == std::string(control.name) + std::string(kColumns)) {
@@ -253,10 +265,14 @@ std::set<std::string> PagePlaces() {
         needed.insert(std::string(selector.name) + std::string(kOptions));
     }
     needed.emplace(kPlannerName);
+    needed.emplace(kReadingsName);
     for (const PlanControlDesign& control : kPlanControls) {
         needed.emplace(control.name);
         if (control.kind == PlanControlKind::Steps) {
             needed.insert(std::string(control.name) + std::string(kColumns));
+        }
+        if (control.kind == PlanControlKind::Chart) {
+            needed.insert(std::string(control.name) + std::string(kChange));
         }
     }
     return needed;

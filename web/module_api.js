@@ -8,6 +8,7 @@ Module["call"] = (name, ...texts) => {
         language_for: _rt_language_for,
         take_change: _rt_take_change,
         plan: _rt_plan,
+        measure_rate: _rt_measure_rate,
     };
     const pointers = texts.map((text) => {
         const size = lengthBytesUTF8(text) + 1;

@@ -3,8 +3,10 @@
 // event starts and what is new is the form's to say, so that no rule of it is written twice.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,6 +15,8 @@
 #include "form_design.h"
 #include "form_handlers.h"
 #include "json_text.h"
+#include "measured_rate.h"
+#include "numeric_text.h"
 #include "plan.h"
 #include "plan_design.h"
 #include "translation.h"
@@ -69,9 +73,27 @@ std::vector<std::string> Tags(std::string_view list) {
     return tags;
 }
 
+// An element's id with its text, as the script puts it.
+struct IdText {
+    std::string_view id;
+    std::string_view text;
+};
+
+// Opens a JSON object with each text by its id.
+void AppendTexts(std::string& json, std::span<const IdText> texts) {
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+        json += index == 0 ? "{\"" : ",\"";
+        json += texts[index].id;
+        json += "\":\"";
+        AppendJsonEscaped(json, texts[index].text);
+        json += '"';
+    }
+}
+
 // The plan as the script draws it: each box's text by its id, the notes, whether the SK rate
-// counts, and the steps, each [level, kind, points, hours, hours of play, date, text for no date],
-// with a day as ISO 8601 writes it, which the script hands to the browser's date format, or null.
+// counts, the first step that costs SK, and the steps, each [level, kind, points, hours, hours of
+// play, date, text for no date, hours as a number or null], with a day as ISO 8601 writes it,
+// which the script hands to the browser's date format, or null.
 // Appended to one string, as the longest plan is some 20 KB.
 std::string PlanJson(const Plan& plan) {
     std::string json;
@@ -98,21 +120,19 @@ std::string PlanJson(const Plan& plan) {
         two(date->day);
         json += '"';
     };
-    const std::pair<std::string_view, std::string_view> boxes[] = {
-        {"XPLeftTextBox", plan.xpLeft},
-        {"SKLeftTextBox", plan.skLeft},
-        {"PlanHoursTextBox", plan.hoursOfPlay},
-        {"PlanDaysTextBox", plan.daysOfPlay},
-        {"EarnedNote", plan.earnedNote},
-        {"SKRateNote", plan.skRateNote},
-        {"PlanNote", plan.rateNote}};
-    for (const auto& [id, value] : boxes) {
-        json += json.empty() ? '{' : ',';
-        text(id);
-        json += ':';
-        text(value);
-    }
+    const IdText boxes[] = {{"XPLeftTextBox", plan.xpLeft},
+                            {"SKLeftTextBox", plan.skLeft},
+                            {"PlanHoursTextBox", plan.hoursOfPlay},
+                            {"PlanDaysTextBox", plan.daysOfPlay},
+                            {"EarnedNote", plan.earnedNote},
+                            {"SKRateNote", plan.skRateNote},
+                            {"PlanNote", plan.rateNote}};
+    AppendTexts(json, boxes);
     json += plan.skRateUsed ? ",\"skRateUsed\":true" : ",\"skRateUsed\":false";
+    const auto firstSk =
+        std::find_if(plan.steps.begin(), plan.steps.end(),
+                     [](const PlanStep& step) { return step.kind == PointKind::SK; });
+    json += ",\"skFrom\":" + std::to_string(firstSk - plan.steps.begin());
     json += ",\"arrival\":[";
     day(plan.arrival.date);
     json += ',';
@@ -132,10 +152,32 @@ std::string PlanJson(const Plan& plan) {
         day(step.reached.date);
         json += ',';
         text(step.reached.text);
+        json += ',';
+        // A number as JSON writes it: the C locale's, with no digit grouping.
+        json += step.hoursValue ? FormatGeneral(*step.hoursValue) : "null";
         json += ']';
     }
     json += "]}";
     return json;
+}
+
+// The rate the readings measure as the script draws it: each box's text and each note by its id,
+// and the whole points an hour that "Use as my rate" writes, or null while there are none.
+std::string MeasuredRateJson(const MeasuredRate& rate) {
+    std::string json;
+    const IdText boxes[] = {{"MeasuredRateTextBox", rate.pointsPerHour},
+                            {"FirstReadingNote", rate.firstNote},
+                            {"SecondReadingNote", rate.secondNote},
+                            {"MinutesNote", rate.minutesNote},
+                            {"ReadingsNote", rate.note}};
+    AppendTexts(json, boxes);
+    json += ",\"whole\":";
+    if (rate.wholePointsPerHour) {
+        json += '"' + *rate.wholePointsPerHour + '"';
+    } else {
+        json += "null";
+    }
+    return json + '}';
 }
 
 // "YYYY-MM-DD", as the script writes the user's local date.
@@ -191,6 +233,15 @@ EMSCRIPTEN_KEEPALIVE const char* rt_plan(const char* current, const char* target
     static std::string json;
     json = ranktally::PlanJson(ranktally::MakePlan({current, target, hours, rate, earned, skRate},
                                                    ranktally::DateOf(today), ranktally::separator));
+    return json.c_str();
+}
+
+// The rate two readings of the game's counter measure, `minutes` apart, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* rt_measure_rate(const char* first, const char* second,
+                                                 const char* minutes) {
+    static std::string json;
+    json = ranktally::MeasuredRateJson(
+        ranktally::MeasureRate({first, second, minutes}, ranktally::separator));
     return json.c_str();
 }
 

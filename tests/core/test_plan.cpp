@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "calculator.h"
@@ -117,9 +118,11 @@ TEST(Plan, AnSkRateOfNoUseLeavesTheXpSteps) {
     ASSERT_EQ(plan.steps.size(), 2u);
     EXPECT_EQ(plan.steps[0].kind, PointKind::XP);
     EXPECT_EQ(plan.steps[0].hours, "7339.39");
+    EXPECT_EQ(plan.steps[0].hoursValue, 73393900 / 10000.0);
     EXPECT_TRUE(plan.steps[0].reached.date.has_value());
     EXPECT_EQ(plan.steps[1].kind, PointKind::SK);
     EXPECT_EQ(plan.steps[1].hours, "");
+    EXPECT_EQ(plan.steps[1].hoursValue, std::nullopt);
     EXPECT_EQ(plan.steps[1].hoursOfPlay, "");
     EXPECT_EQ(plan.arrival, Arrival{});
     EXPECT_FALSE(plan.rateNote.empty());

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What Orca says of the planner in Firefox ESR: the page opened on a climb and worked by the
 # keyboard alone, as a player who cannot see it works it, and Orca's speech, as its debug log
-# records it, checked for each of the planner's captions with its figure, the steps' caption, and
-# the columns' headers read with a step. Runs in a session bus of its own:
+# records it, checked for each of the planner's captions with its figure, the readings' boxes, the
+# rate they give and its button, the steps' caption, the columns' headers read with a step, and
+# the checkbox that keeps the inputs. Runs in a session bus of its own:
 #   dbus-run-session -- web/tests/orca_firefox.sh SITE
 set -euo pipefail
 site=$(realpath "$1")
@@ -14,8 +15,14 @@ speech=$work/orca.log
 # held Orca still at the first key here.
 export HOME=$work/home
 mkdir -p "$HOME/.local/share/orca"
-echo 'import orca.settings; orca.settings.speechServerFactory = None' \
-    >"$HOME/.local/share/orca/orca-customizations.py"
+# Orca writes its log through a buffer it never flushes: a line each, so that what it said is
+# there to read as soon as it is said.
+cat >"$HOME/.local/share/orca/orca-customizations.py" <<'EOF'
+import orca.debug
+import orca.settings
+orca.settings.speechServerFactory = None
+orca.debug.debugFile.reconfigure(line_buffering=True)
+EOF
 trap 'kill $(jobs -p) 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 start_xvfb
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
@@ -70,24 +77,48 @@ press() {
     xdotool key "$1"
     quiet
 }
+# Whether Orca has said this; grep reads all it is given, as one that quits at the first match
+# fails the pipe while the log is still being read.
+said() { spoken | grep -E "$1" >/dev/null; }
+# Tab until Orca has said this, at most 30 times.
+tab_to() {
+    for _ in $(seq 30); do
+        said "$1" && return
+        press Tab
+    done
+}
+type_in() {
+    xdotool type --delay 100 "$1"
+    quiet
+}
 quiet
-# Tab to the steps' box, then Orca's key for the next table, which finds the page's only one, and
-# down it a line at a time to the first step.
-for _ in $(seq 30); do
-    spoken | grep -q 'level by level region' && break
-    press Tab
-done
+# Tab to the readings and type them in, on to the rate they give and its button, then to the
+# steps' box; Orca's key for the next table finds the page's only one, and down it a line at a time
+# to the first step; then Tab on to the checkbox, and tick it.
+tab_to '^First reading: entry'
+type_in 1000000
+press Tab
+type_in 1045000
+press Tab
+type_in 20
+tab_to '^Use as my rate push button'
+tab_to 'level by level region'
 press t
 for _ in $(seq 15); do
-    spoken | grep -q 'Reached on column header [A-Z]' && break
+    said 'Reached on column header [A-Z]' && break
     press Down
 done
+tab_to '^Remember my inputs on this device check box'
+press space
 
 heard=$(spoken)
 failed=0
 for expected in \
     'Already earned in this level: entry 43%' \
     'SK per hour from level 200: entry 2000' \
+    '^First reading: entry' '^Second reading: entry' '^Minutes between: entry' \
+    'Points per hour: read only entry 135000' '^Use as my rate push button' \
+    '^Remember my inputs on this device check box not checked' '^checked' \
     'XP still needed: read only entry 1757741234' \
     'SK still needed: read only entry 2076694' \
     'Hours of play: read only entry 36193.17168' \
@@ -107,4 +138,5 @@ if [ "$failed" = 1 ]; then
     sed 's/^/    /' <<<"$heard" >&2
     exit 1
 fi
-echo "Orca in Firefox said every caption of the planner with its figure, and each step with its headers"
+echo "Orca in Firefox said every caption of the planner with its figure, each step with its" \
+    "headers, and the checkbox"

@@ -591,11 +591,11 @@ for (const colorScheme of ["light", "dark"]) {
                 results: [...document.querySelectorAll(".result")]
                     .map((box) => getComputedStyle(box).backgroundColor),
             }));
-            expect(borders).toHaveLength(6);
+            expect(borders).toHaveLength(10);
             for (const border of borders) {
                 expect(contrast(border, background)).toBeGreaterThanOrEqual(3);
             }
-            expect(results).toEqual(Array(8).fill("rgba(0, 0, 0, 0)"));
+            expect(results).toEqual(Array(9).fill("rgba(0, 0, 0, 0)"));
         });
     });
 }
