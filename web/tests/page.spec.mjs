@@ -576,7 +576,8 @@ function contrast(one, other) {
 }
 
 // WCAG 2.2 A and AA, light and dark, with the warning, the note and the planner showing; what the
-// user sets has a border of 3:1 against the page, and the results sit on the page.
+// user sets has a border of 3:1 against the page, the results sit on the page, and the chart's
+// bars, XP's and SK's, stand out from it at 3:1 too.
 for (const colorScheme of ["light", "dark"]) {
     test.describe(() => {
         test.use({ colorScheme, bypassCSP: true });
@@ -584,13 +585,19 @@ for (const colorScheme of ["light", "dark"]) {
             await open(page, "index.html#earned=5");
             await climb(page, "1", "220", "24", "10,000");
             await expectAccessible(page);
-            const { background, borders, results } = await page.evaluate(() => ({
+            const { background, borders, results, bars } = await page.evaluate(() => ({
                 background: getComputedStyle(document.body).backgroundColor,
                 borders: [...document.querySelectorAll("select, input:not(.result)")]
                     .map((field) => getComputedStyle(field).borderTopColor),
                 results: [...document.querySelectorAll(".result")]
                     .map((box) => getComputedStyle(box).backgroundColor),
+                bars: [...new Set([...document.querySelectorAll("#PlanChart rect")]
+                    .map((bar) => getComputedStyle(bar).fill))],
             }));
+            expect(bars).toHaveLength(2);
+            for (const bar of bars) {
+                expect(contrast(bar, background)).toBeGreaterThanOrEqual(3);
+            }
             expect(borders).toHaveLength(10);
             for (const border of borders) {
                 expect(contrast(border, background)).toBeGreaterThanOrEqual(3);
