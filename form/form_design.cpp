@@ -84,6 +84,10 @@ int ClientHeightTwips(int outerHeightTwips) {
     return outerHeightTwips - (kCompactHeightTwips - kDesignedClientHeightTwips);
 }
 
+PixelSize ClientSize(const TwipsScale& scale, int outerHeightTwips) {
+    return {scale.ToPixels(kClientWidthTwips), scale.ToPixels(ClientHeightTwips(outerHeightTwips))};
+}
+
 std::string WidestFigure(const TextMeasure& measure, std::string_view decimalSeparator) {
     char widestDigit = '0';
     for (char digit = '1'; digit <= '9'; ++digit) {

@@ -31,11 +31,15 @@ struct PixelRect {
     int top;
     int width;
     int height;
+
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
 struct PixelSize {
     int width;
     int height;
+
+    friend bool operator==(const PixelSize&, const PixelSize&) = default;
 };
 
 enum class ControlKind {
@@ -98,6 +102,15 @@ constexpr std::size_t IndexOf(std::string_view name) {
 // The design of the control with this name; see IndexOf.
 constexpr const ControlDesign& DesignOf(std::string_view name) {
     return kForm1Controls[IndexOf(name)];
+}
+
+// The caption that names this control, whose text its accessible name is made of: the one the
+// design places just before it. None for a control that no caption names.
+constexpr const ControlDesign* CaptionOf(std::string_view control) {
+    const std::size_t index = IndexOf(control);
+    return index > 0 && kForm1Controls[index - 1].kind == ControlKind::Caption
+               ? &kForm1Controls[index - 1]
+               : nullptr;
 }
 
 // The controls the calculator reads and writes, in the order of Input and of Result.
@@ -196,5 +209,9 @@ public:
 private:
     double pixelsPerTwip_;
 };
+
+// The client area at this scale for this outer height: the design's width, and the height
+// ClientHeightTwips leaves.
+PixelSize ClientSize(const TwipsScale& scale, int outerHeightTwips);
 
 }  // namespace ranktally

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "accessible_controls.h"
+#include "note_marker.h"
 #include "qt_text.h"
 #include "qt_text_measure.h"
 #include "selector.h"
@@ -102,13 +103,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent), handlers_(*this, DecimalSeparat
 }
 
 void Form1::CreateControls() {
-    // Each caption just before the control it names, as the design lists them.
     for (std::size_t index = 0; index < controls_.size(); ++index) {
         controls_[index] = MakeControl(this, ranktally::kForm1Controls[index]);
-        if (index > 0 &&
-            ranktally::kForm1Controls[index - 1].kind == ranktally::ControlKind::Caption) {
-            Caption(static_cast<QLabel*>(controls_[index - 1]),
-                    ranktally::kForm1Controls[index - 1], controls_[index]);
+    }
+    for (const ranktally::ControlDesign& design : ranktally::kForm1Controls) {
+        if (const ranktally::ControlDesign* caption = ranktally::CaptionOf(design.name)) {
+            Caption(static_cast<QLabel*>(Control(caption->name)), *caption, Control(design.name));
         }
     }
     CurrentLevelCombo = static_cast<QComboBox*>(Control("CurrentLevelCombo"));
@@ -219,10 +219,10 @@ void Form1::PlaceNoteBalloon() {
         return;
     }
     noteBalloon_->setFont(SKTextBox->font());
-    // One line when it fits in about forty characters, wrapped to that width when it does not.
     const int frame = 2 * (noteBalloon_->margin() + noteBalloon_->frameWidth());
     const int width = std::min(noteBalloon_->fontMetrics().horizontalAdvance(noteBalloon_->text()),
-                               noteBalloon_->fontMetrics().averageCharWidth() * 40) +
+                               noteBalloon_->fontMetrics().averageCharWidth() *
+                                   ranktally::kNoteBalloonCharacters) +
                       frame;
     noteBalloon_->resize(width, noteBalloon_->heightForWidth(width));
     noteBalloon_->move(SKTextBox->mapToGlobal(QPoint(rateMarker_->x(), SKTextBox->height())));
@@ -277,14 +277,14 @@ void Form1::PlaceRateMarker() {
     if (rateMarker_ == nullptr) {
         return;
     }
-    // At the box's right end, inside its frame, the size of the box's text.
-    const int size = SKTextBox->fontMetrics().height();
+    const ranktally::NoteMarkerPlace place = ranktally::PlaceNoteMarker(
+        {SKTextBox->width(), SKTextBox->height()}, SKTextBox->fontMetrics().height());
     const QIcon icon = QIcon::fromTheme(QStringLiteral("dialog-warning"),
                                         style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    rateMarker_->setPixmap(icon.pixmap(size, size));
-    const int gap = (SKTextBox->height() - size) / 2;
-    rateMarker_->setGeometry(SKTextBox->width() - size - gap, gap, size, size);
-    SKTextBox->setTextMargins(0, 0, rateMarker_->isVisibleTo(SKTextBox) ? size + gap : 0, 0);
+    const ranktally::PixelRect& marker = place.marker;
+    rateMarker_->setPixmap(icon.pixmap(marker.width, marker.height));
+    rateMarker_->setGeometry(marker.left, marker.top, marker.width, marker.height);
+    SKTextBox->setTextMargins(0, 0, rateMarker_->isVisibleTo(SKTextBox) ? place.textMargin : 0, 0);
     PlaceNoteBalloon();
 }
 
@@ -312,8 +312,8 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 QSize Form1::DesignedSize() const {
-    return {scale_.ToPixels(ranktally::kClientWidthTwips),
-            scale_.ToPixels(ranktally::ClientHeightTwips(outerHeightTwips_))};
+    const ranktally::PixelSize size = ranktally::ClientSize(scale_, outerHeightTwips_);
+    return {size.width, size.height};
 }
 
 void Form1::LayOut(std::string_view decimalSeparator) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gdi_text_measure.h"
+#include "note_marker.h"
 #include "wide_text.h"
 
 namespace ranktally {
@@ -108,6 +109,9 @@ Form1::~Form1() {
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
+    if (markerIcon_ != nullptr) {
+        DestroyIcon(markerIcon_);
+    }
 }
 
 void Form1::Show(int showCommand) {
@@ -126,11 +130,10 @@ void Form1::CreateControls() {
         controls_[index] = MakeControl(window_, instance_, kForm1Controls[index]);
     };
     for (const std::string_view name : kTabOrder) {
-        const std::size_t index = IndexOf(name);
-        if (index > 0 && kForm1Controls[index - 1].kind == ControlKind::Caption) {
-            create(index - 1);
+        if (const ControlDesign* caption = CaptionOf(name)) {
+            create(IndexOf(caption->name));
         }
-        create(index);
+        create(IndexOf(name));
     }
     for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
         if (controls_[index] == nullptr) {
@@ -217,20 +220,28 @@ void Form1::PlaceRateMarker() {
     if (rateMarker_ == nullptr) {
         return;
     }
-    // The marker sits at the box's right end, and the text keeps clear of it while it shows.
     HWND box = Control("SKTextBox");
-    const int size = GetSystemMetricsForDpi(SM_CXSMICON, dpi_);
-    // The system's own warning icon, shared and never destroyed.
-    const auto icon = static_cast<HICON>(
-        LoadImageW(nullptr, MAKEINTRESOURCEW(OIC_WARNING), IMAGE_ICON, size, size, LR_SHARED));
-    SendMessageW(rateMarker_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     RECT client{};
     GetClientRect(box, &client);
-    const int gap = MulDiv(2, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
-    MoveWindow(rateMarker_, client.right - size - gap, (client.bottom - size) / 2, size, size,
-               TRUE);
+    const NoteMarkerPlace place = PlaceNoteMarker({client.right, client.bottom},
+                                                  GdiTextMeasure(box, font_, dpi_).LineHeight());
+    const PixelRect& marker = place.marker;
+    // The system's own warning icon, loaded anew at the marker's size: a shared one keeps the
+    // size it was first loaded at.
+    if (marker.width > 0) {
+        if (auto* icon =
+                static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(OIC_WARNING), IMAGE_ICON,
+                                              marker.width, marker.height, 0))) {
+            SendMessageW(rateMarker_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+            if (markerIcon_ != nullptr) {
+                DestroyIcon(markerIcon_);
+            }
+            markerIcon_ = icon;
+        }
+    }
+    MoveWindow(rateMarker_, marker.left, marker.top, marker.width, marker.height, TRUE);
     const bool shown = IsWindowVisible(rateMarker_) != FALSE;
-    SendMessageW(box, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, shown ? size + 2 * gap : 0));
+    SendMessageW(box, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, shown ? place.textMargin : 0));
     PlaceNoteBalloon();
 }
 
@@ -238,11 +249,13 @@ void Form1::PlaceNoteBalloon() {
     if (!balloonShown_) {
         return;
     }
-    // It points at the marker, as Windows tells of a box's input.
+    // It points at the marker, as Windows tells of a box's input, in the box's font.
     RECT marker{};
     GetWindowRect(rateMarker_, &marker);
-    SendMessageW(noteBalloon_, TTM_SETMAXTIPWIDTH, 0,
-                 MulDiv(260, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
+    SendMessageW(noteBalloon_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(
+        noteBalloon_, TTM_SETMAXTIPWIDTH, 0,
+        GdiTextMeasure(noteBalloon_, font_, dpi_).AverageCharacterWidth() * kNoteBalloonCharacters);
     SendMessageW(noteBalloon_, TTM_TRACKPOSITION, 0,
                  MAKELPARAM((marker.left + marker.right) / 2, marker.bottom));
 }
@@ -281,8 +294,8 @@ void Form1::SetOuterHeight(int twips) {
 }
 
 SIZE Form1::ClientSize() const {
-    return {scale_.ToPixels(kClientWidthTwips),
-            scale_.ToPixels(ClientHeightTwips(outerHeightTwips_))};
+    const PixelSize size = ranktally::ClientSize(scale_, outerHeightTwips_);
+    return {size.width, size.height};
 }
 
 void Form1::ApplySize() {

@@ -66,6 +66,7 @@ private:
     HWND rateMarker_ = nullptr;
     HWND rateTip_ = nullptr;
     HWND noteBalloon_ = nullptr;
+    HICON markerIcon_ = nullptr;
     bool balloonShown_ = false;
     FormHandlers handlers_;
 };

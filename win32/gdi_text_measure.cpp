@@ -12,6 +12,7 @@ GdiTextMeasure::GdiTextMeasure(HWND window, HFONT font, UINT dpi)
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc_, &metrics);
     lineHeight_ = metrics.tmHeight;
+    averageCharacterWidth_ = metrics.tmAveCharWidth;
 }
 
 GdiTextMeasure::~GdiTextMeasure() {

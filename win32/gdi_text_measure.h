@@ -15,6 +15,8 @@ public:
     GdiTextMeasure(const GdiTextMeasure&) = delete;
     GdiTextMeasure& operator=(const GdiTextMeasure&) = delete;
 
+    int LineHeight() const { return lineHeight_; }
+    int AverageCharacterWidth() const { return averageCharacterWidth_; }
     int FigureWidth(std::string_view figure) const override;
     PixelSize Needed(const ControlDesign& control, std::string_view text) const override;
     int HeightForWidth(const ControlDesign& control, std::string_view text,
@@ -28,6 +30,7 @@ private:
     HGDIOBJ previousFont_;
     UINT dpi_;
     int lineHeight_;
+    int averageCharacterWidth_;
 };
 
 }  // namespace ranktally

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calculator.h"
@@ -65,6 +67,26 @@ TEST(TwipsScale, DesignNeighboursStillTouch) {
 TEST(Form1Design, ClientHeightWithinTheOuterHeight) {
     EXPECT_EQ(ClientHeightTwips(kCompactHeightTwips), kDesignedClientHeightTwips);
     EXPECT_EQ(ClientHeightTwips(kExpandedHeightTwips), 3425);
+    EXPECT_EQ(ClientSize(TwipsScale(), kCompactHeightTwips), (PixelSize{222, 160}));
+    EXPECT_EQ(ClientSize(TwipsScale(2.0 / 15), kExpandedHeightTwips), (PixelSize{444, 457}));
+}
+
+// Each box and list is named by the caption just before it; the other controls by none.
+TEST(Form1Design, CaptionsNameTheirControls) {
+    const std::pair<std::string_view, std::string_view> named[] = {{"CurrentLevelCombo", "Label8"},
+                                                                   {"TargetLevelCombo", "Label5"},
+                                                                   {"HourPlayCombo", "Label6"},
+                                                                   {"SKTextBox", "Label7"},
+                                                                   {"SKNeededTextBox", "Label4"},
+                                                                   {"HoursNeededTextBox", "Label3"},
+                                                                   {"DaysNeededTextBox", "Label2"},
+                                                                   {"WarningLabel", ""},
+                                                                   {"Label1", ""},
+                                                                   {"Label8", ""}};
+    for (const auto& [control, caption] : named) {
+        const ControlDesign* found = CaptionOf(control);
+        EXPECT_EQ(found == nullptr ? "" : found->name, caption) << control;
+    }
 }
 
 // A font whose texts need a fixed number of pixels a character (an '8' twice as many), and whose
