@@ -56,6 +56,8 @@ struct PlanStep {
     std::optional<double> hoursValue;  // the hours as a number, when they are a figure
     std::string hoursOfPlay;           // at its end, since the climb began
     Arrival reached;
+
+    friend bool operator==(const PlanStep&, const PlanStep&) = default;
 };
 
 struct Plan {
