@@ -14,6 +14,9 @@ export default defineConfig({
         browserName: "chromium",
         // One language whatever the machine's: the root page sends a browser of another on.
         locale: "en-US",
+        // Playwright scrolls a control into view before it clicks it; on a busy machine the page's
+        // smooth scroll could still be moving it, and the click land beside it.
+        reducedMotion: "reduce",
         launchOptions: {
             executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
             // As root, without a GPU, and with no traffic to the outside this machine cannot reach.
