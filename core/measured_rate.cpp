@@ -15,8 +15,9 @@ MeasuredRate MeasureRate(const RateReadings& readings, std::string_view decimalS
     const auto noteOf = [](const WholePointsReading& reading) {
         return reading.percentBillionths ? std::string(Translated(kReadingInPoints)) : reading.note;
     };
+    // A reading with no number in it, read as 0, would make a typing slip a rate.
     const auto points = [](const WholePointsReading& reading) {
-        return reading.given && !reading.percentBillionths;
+        return reading.number && !reading.percentBillionths;
     };
     MeasuredRate rate;
     rate.firstNote = noteOf(first);

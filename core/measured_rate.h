@@ -27,8 +27,8 @@ struct RateReadings {
 };
 
 struct MeasuredRate {
-    // Written as every figure is; empty while there is no rate: a reading not given or a percent,
-    // minutes that are not above 0, the second reading below the first.
+    // Written as every figure is; empty while there is no rate: a reading with no number or a
+    // percent, minutes that are not above 0, the second reading below the first.
     std::string pointsPerHour;
     // The rate rounded to whole points an hour, halves up, which reads the same in every locale;
     // none while there is no rate or it rounds below 1.

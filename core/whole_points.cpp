@@ -116,6 +116,7 @@ WholePointsReading ReadWholePoints(std::string_view text, std::string_view decim
     }
     reading.given = true;
     if (const std::optional<std::int64_t> percent = ReadPercent(text)) {
+        reading.number = true;
         reading.percentBillionths = percent;
         return reading;
     }
@@ -126,6 +127,7 @@ WholePointsReading ReadWholePoints(std::string_view text, std::string_view decim
         reading.note = NoNumberNote();
         return reading;
     }
+    reading.number = true;
     std::string digits(first);
     rest.remove_prefix(first.size());
     // Groups of three after a first of one to three digits, all by the same separator.

@@ -13,8 +13,9 @@ namespace ranktally {
 // or a percent with "." or "," as its decimal mark. It knows nothing of levels or rates.
 
 struct WholePointsReading {
-    bool given = false;  // the text holds more than blanks
-    double points = 0;   // what was read; 0 for an empty text, one with no number, or a percent
+    bool given = false;   // the text holds more than blanks
+    bool number = false;  // it holds a number or a percent, not only what is read as 0
+    double points = 0;    // what was read; 0 for an empty text, one with no number, or a percent
     // When the text is a percent: it, in billionths of a percent (43.5 % is 43500000000).
     std::optional<std::int64_t> percentBillionths;
     // Said when the reading stopped before the end of the text, or found no number in it.

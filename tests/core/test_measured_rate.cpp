@@ -55,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         RateCase{"NegativeMinutes", "0", "1000", "-5", "", std::nullopt},
         RateCase{"MinutesNoNumber", "0", "1000", "abc", "", std::nullopt, true},
         RateCase{"NoFirstReading", " ", "1000", "7", "", std::nullopt},
+        RateCase{"ReadingWithNoNumber", "abc", "5000", "30", "", std::nullopt, true},
         RateCase{"PercentReading", "10%", "1000", "7", "", std::nullopt, true},
         RateCase{"HugeReading", "0", kHugeReading.c_str(), "1", "", std::nullopt}),
     [](const auto& info) { return info.param.name; });
