@@ -5,6 +5,7 @@
 
 #include "calculator.h"
 #include "numeric_text.h"
+#include "plan.h"
 
 namespace ranktally {
 namespace {
@@ -15,7 +16,8 @@ constexpr int kMaxSteps = 500;
 constexpr int kSignificantDigits = 15;
 
 bool Wraps(const ControlDesign& control) {
-    return control.kind == ControlKind::Warning || control.kind == ControlKind::Credit;
+    return control.kind == ControlKind::Warning || control.kind == ControlKind::Notice ||
+           control.kind == ControlKind::Credit;
 }
 
 const SelectorDesign& SelectorOf(std::string_view name) {
@@ -41,7 +43,9 @@ std::vector<Measured> MeasureAll(std::span<const ControlDesign> controls,
     measured.reserve(controls.size());
     for (const ControlDesign& control : controls) {
         std::string text = MeasuredText(control, measure, figure);
-        const PixelSize needed = Wraps(control) ? PixelSize{} : measure.Needed(control, text);
+        // A table needs no size of its own: it scrolls.
+        const bool sized = !Wraps(control) && control.kind != ControlKind::Table;
+        const PixelSize needed = sized ? measure.Needed(control, text) : PixelSize{};
         measured.push_back({control, std::move(text), needed});
     }
     return measured;
@@ -124,10 +128,25 @@ std::string MeasuredText(const ControlDesign& control, const TextMeasure& measur
             }
             return std::string(widest);
         }
+        case ControlKind::DateBox: {
+            std::string widest = measure.WidestDate();
+            const std::string_view far = Translated(kAfterYear9999);
+            if (measure.FigureWidth(far) > measure.FigureWidth(widest)) {
+                widest = far;
+            }
+            return widest;
+        }
         case ControlKind::Warning:
             return std::string(Translated(kWarningMessage));
-        case ControlKind::Caption:
         case ControlKind::Credit:
+            return std::string(Translated(control.text)) + "\n" +
+                   std::string(Translated(kPlanLinkText));
+        case ControlKind::Table:
+            return {};
+        case ControlKind::Caption:
+        case ControlKind::Heading:
+        case ControlKind::Button:
+        case ControlKind::Notice:
             break;
     }
     return std::string(Translated(control.text));

@@ -44,11 +44,16 @@ struct PixelSize {
 
 enum class ControlKind {
     Caption,    // names the control that follows it
+    Heading,    // heads a group of controls, and names none
     Selector,   // a drop-down list of fixed entries
-    RateBox,    // the one box the user types into
+    RateBox,    // a box the user types a figure into
     ResultBox,  // a read-only box on the button face
+    DateBox,    // a read-only box of a date, written long
+    Button,     // a push button
     Warning,    // wrapped, shown only with the warning
-    Credit,     // wrapped
+    Notice,     // wrapped, shown only with its text, which is the longest it shows
+    Credit,     // wrapped, with the link to the plan after it
+    Table,      // rows of figures, which scrolls to show them all
 };
 
 struct ControlDesign {
@@ -88,29 +93,42 @@ inline constexpr std::array<ControlDesign, 16> kForm1Controls = {{
     {"Label1", ControlKind::Credit, {2640, 105, 690, 840}, N_("by the Ranktally team")},
 }};
 
-// The position of the control with this name in kForm1Controls; a name that is not there is a
+// What the credit offers after its text, opening the plan window.
+inline constexpr std::string_view kPlanLinkText = N_("Plan the climb…");
+
+// The position of the control with this name in a window's design; a name that is not there is a
 // fault of the caller, and fails loudly.
-constexpr std::size_t IndexOf(std::string_view name) {
-    for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
-        if (kForm1Controls[index].name == name) {
+constexpr std::size_t IndexOf(std::span<const ControlDesign> design, std::string_view name) {
+    for (std::size_t index = 0; index < design.size(); ++index) {
+        if (design[index].name == name) {
             return index;
         }
     }
-    throw std::out_of_range("no control of the form is named " + std::string(name));
+    throw std::out_of_range("no control of the window is named " + std::string(name));
+}
+constexpr std::size_t IndexOf(std::string_view name) {
+    return IndexOf(kForm1Controls, name);
 }
 
 // The design of the control with this name; see IndexOf.
+constexpr const ControlDesign& DesignOf(std::span<const ControlDesign> design,
+                                        std::string_view name) {
+    return design[IndexOf(design, name)];
+}
 constexpr const ControlDesign& DesignOf(std::string_view name) {
-    return kForm1Controls[IndexOf(name)];
+    return DesignOf(kForm1Controls, name);
 }
 
 // The caption that names this control, whose text its accessible name is made of: the one the
 // design places just before it. None for a control that no caption names.
+constexpr const ControlDesign* CaptionOf(std::span<const ControlDesign> design,
+                                         std::string_view control) {
+    const std::size_t index = IndexOf(design, control);
+    return index > 0 && design[index - 1].kind == ControlKind::Caption ? &design[index - 1]
+                                                                       : nullptr;
+}
 constexpr const ControlDesign* CaptionOf(std::string_view control) {
-    const std::size_t index = IndexOf(control);
-    return index > 0 && kForm1Controls[index - 1].kind == ControlKind::Caption
-               ? &kForm1Controls[index - 1]
-               : nullptr;
+    return CaptionOf(kForm1Controls, control);
 }
 
 // The controls the calculator reads and writes, in the order of Input and of Result.
@@ -170,8 +188,12 @@ public:
     // The size a single-line control needs to show this text whole.
     virtual PixelSize Needed(const ControlDesign& control, std::string_view text) const = 0;
     // The height a wrapped control needs for this text at this width.
+    // Lines end where the text has a line feed, and where a line would be wider than `width`.
     virtual int HeightForWidth(const ControlDesign& control, std::string_view text,
                                int width) const = 0;
+    // The widest text a date box shows, a date written long in the user's regional format; none
+    // where the window has no date box.
+    virtual std::string WidestDate() const { return {}; }
 };
 
 // The longest text a result box can show in the measure's font, in the user's decimal separator:
@@ -180,8 +202,9 @@ public:
 std::string WidestFigure(const TextMeasure& measure, std::string_view decimalSeparator);
 
 // The text a control must show whole, in the language in use: a caption its own, a selector its
-// longest entry, the rate box the widest figure, a result box the widest of that figure,
-// "Unlimited" and "Overflow", the warning its message (whether or not it shows now).
+// longest entry, a box typed into the widest figure, a result box the widest of that figure,
+// "Unlimited" and "Overflow", a date box the widest date, the warning its message (whether or not
+// it shows now), the credit its own and the link on a line of its own. A table is not measured.
 std::string MeasuredText(const ControlDesign& control, const TextMeasure& measure,
                          std::string_view widestFigure);
 

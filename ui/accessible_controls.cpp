@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "link_label.h"
+
 namespace ranktally {
 namespace {
 
@@ -167,12 +169,37 @@ public:
     }
 };
 
+// A link: its text as its name, and activated by a screen reader's press as by Enter.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<LinkLabel*>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            emit static_cast<LinkLabel*>(widget())->activated();
+        }
+    }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("QComboBox")) {
         if (auto* selector = qobject_cast<QComboBox*>(object);
             selector && !selector->isEditable()) {
             return new SelectorInterface(selector);
         }
+    }
+    if (className == QLatin1String("ranktally::LinkLabel")) {
+        return new LinkAccessible(static_cast<LinkLabel*>(object));
     }
     if (className == QLatin1String("ranktally::NoticeLabel")) {
         return new NoticeAccessible(static_cast<NoticeLabel*>(object));

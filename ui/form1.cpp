@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QResizeEvent>
@@ -13,9 +12,12 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "accessible_controls.h"
+#include "link_label.h"
 #include "note_marker.h"
+#include "plan_form.h"
 #include "qt_text.h"
 #include "qt_text_measure.h"
 #include "selector.h"
@@ -66,6 +68,12 @@ QWidget* MakeControl(QWidget* parent, const ranktally::ControlDesign& design) {
             control = label;
             break;
         }
+        case ranktally::ControlKind::Heading:
+        case ranktally::ControlKind::DateBox:
+        case ranktally::ControlKind::Button:
+        case ranktally::ControlKind::Notice:
+        case ranktally::ControlKind::Table:
+            throw std::invalid_argument("the form has no control of this kind");
     }
     control->setObjectName(ToQString(design.name));
     return control;
@@ -118,7 +126,15 @@ void Form1::CreateControls() {
     WarningLabel = static_cast<QLabel*>(Control("WarningLabel"));
     PaintResultBoxes();
     SKTextBox->installEventFilter(this);
+    rateNote_.emplace(SKTextBox, QStringLiteral("RateMarker"));
+    planLink_ = new ranktally::LinkLabel(ToQString(ranktally::Translated(ranktally::kPlanLinkText)),
+                                         Control("Label1"));
+    planLink_->setObjectName(QStringLiteral("PlanLink"));
+    planLink_->setWordWrap(true);
+    planLink_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(planLink_, &ranktally::LinkLabel::activated, this, &Form1::Label1_Click);
 
+    // The link follows the last of the designed order, where the credit's corner stands in it.
     QWidget* previous = nullptr;
     for (const std::string_view name : ranktally::kTabOrder) {
         QWidget* control = Control(name);
@@ -127,6 +143,7 @@ void Form1::CreateControls() {
         }
         previous = control;
     }
+    setTabOrder(previous, planLink_);
     Control(ranktally::kTabOrder.front())->setFocus();
 }
 
@@ -144,20 +161,53 @@ void Form1::Form_Load() {
 }
 
 void Form1::CurrentLevelCombo_Click() {
-    handlers_.InputChanged(Input::CurrentLevel, CurrentLevelCombo->currentText().toStdString());
+    InputChanged(Input::CurrentLevel, CurrentLevelCombo->currentText());
 }
 
 void Form1::TargetLevelCombo_Click() {
-    handlers_.InputChanged(Input::TargetLevel, TargetLevelCombo->currentText().toStdString());
+    InputChanged(Input::TargetLevel, TargetLevelCombo->currentText());
 }
 
 void Form1::HourPlayCombo_Click() {
-    handlers_.InputChanged(Input::HoursPerDay, HourPlayCombo->currentText().toStdString());
+    InputChanged(Input::HoursPerDay, HourPlayCombo->currentText());
 }
 
 void Form1::SKTextBox_Change() {
-    handlers_.InputChanged(Input::Rate, SKTextBox->text().toStdString());
+    InputChanged(Input::Rate, SKTextBox->text());
     BoundRateUndoHistory();
+}
+
+void Form1::InputChanged(Input input, const QString& text) {
+    const std::string reported = text.toStdString();
+    handlers_.InputChanged(input, reported);
+    if (plan_ != nullptr) {
+        plan_->FormInputChanged(input, reported);
+    }
+}
+
+void Form1::Label1_Click() {
+    if (plan_ == nullptr) {
+        std::array<std::string, 4> inputs;
+        for (const Input input : ranktally::kInputs) {
+            const QWidget* control = Control(ranktally::ControlOf(input));
+            const auto* box = qobject_cast<const QLineEdit*>(control);
+            inputs[static_cast<std::size_t>(input)] =
+                (box != nullptr ? box->text()
+                                : static_cast<const QComboBox*>(control)->currentText())
+                    .toStdString();
+        }
+        plan_ = new ranktally::PlanForm(inputs, this);
+        connect(plan_, &ranktally::PlanForm::rateToUse, this, &Form1::UseRate);
+    }
+    plan_->show();
+    plan_->raise();
+    plan_->activateWindow();
+}
+
+void Form1::UseRate(const QString& rate) {
+    // As a user's edit, which the box's own undo takes back.
+    SKTextBox->selectAll();
+    SKTextBox->insert(rate);
 }
 
 std::string Form1::DecimalSeparator() const {
@@ -165,26 +215,8 @@ std::string Form1::DecimalSeparator() const {
 }
 
 void Form1::ShowRateNote(std::string_view note) {
-    const QString text = ToQString(note);
-    SKTextBox->setToolTip(text);
-    SKTextBox->setAccessibleDescription(text);
-    // Made on first need, so that a start-up with a plain rate loads no icon.
-    if (!note.empty() && rateMarker_ == nullptr) {
-        rateMarker_ = new ranktally::NoticeLabel(SKTextBox);
-        rateMarker_->setObjectName(QStringLiteral("RateMarker"));
-    }
-    if (rateMarker_ != nullptr) {
-        rateMarker_->setToolTip(text);
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        // Qt 6.4 hands AT-SPI a changed description in a form Orca cannot read, so the marker is
-        // the notice a screen reader hears; it speaks a notice as it shows, not as its name
-        // changes, so a changed note shows anew.
-        rateMarker_->setAccessibleName(text);
-        rateMarker_->hide();
-#endif
-        rateMarker_->setVisible(!note.empty());
-        PlaceRateMarker();
-    }
+    rateNote_->Show(note);
+    PlaceNoteBalloon();
 }
 
 void Form1::ShowNoteBalloon(std::string_view note) {
@@ -225,7 +257,8 @@ void Form1::PlaceNoteBalloon() {
                                    ranktally::kNoteBalloonCharacters) +
                       frame;
     noteBalloon_->resize(width, noteBalloon_->heightForWidth(width));
-    noteBalloon_->move(SKTextBox->mapToGlobal(QPoint(rateMarker_->x(), SKTextBox->height())));
+    noteBalloon_->move(
+        SKTextBox->mapToGlobal(QPoint(rateNote_->Marker()->x(), SKTextBox->height())));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -273,19 +306,11 @@ void Form1::SetOuterHeight(int twips) {
     setFixedSize(DesignedSize());
 }
 
-void Form1::PlaceRateMarker() {
-    if (rateMarker_ == nullptr) {
-        return;
-    }
-    const ranktally::NoteMarkerPlace place = ranktally::PlaceNoteMarker(
-        {SKTextBox->width(), SKTextBox->height()}, SKTextBox->fontMetrics().height());
-    const QIcon icon = QIcon::fromTheme(QStringLiteral("dialog-warning"),
-                                        style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    const ranktally::PixelRect& marker = place.marker;
-    rateMarker_->setPixmap(icon.pixmap(marker.width, marker.height));
-    rateMarker_->setGeometry(marker.left, marker.top, marker.width, marker.height);
-    SKTextBox->setTextMargins(0, 0, rateMarker_->isVisibleTo(SKTextBox) ? place.textMargin : 0, 0);
-    PlaceNoteBalloon();
+void Form1::PlaceCreditLink() {
+    // Under the credit's own lines, in its font; the fitting made room for both.
+    auto* credit = static_cast<QLabel*>(Control("Label1"));
+    const int top = credit->heightForWidth(credit->width());
+    planLink_->setGeometry(0, top, credit->width(), credit->height() - top);
 }
 
 void Form1::KeepNormalState(Qt::WindowState state) {
@@ -317,13 +342,15 @@ QSize Form1::DesignedSize() const {
 }
 
 void Form1::LayOut(std::string_view decimalSeparator) {
-    const ranktally::QtTextMeasure measure(controls_);
+    const ranktally::QtTextMeasure measure(ranktally::kForm1Controls, controls_);
     scale_ = ranktally::TwipsScale::Fitting(ranktally::kForm1Controls, measure, decimalSeparator);
     for (const ranktally::ControlDesign& design : ranktally::kForm1Controls) {
         const ranktally::PixelRect rect = scale_.ToPixels(design.rect);
         Control(design.name)->setGeometry(rect.left, rect.top, rect.width, rect.height);
     }
-    PlaceRateMarker();
+    rateNote_->Place();
+    PlaceNoteBalloon();
+    PlaceCreditLink();
 }
 
 void Form1::PaintResultBoxes() {

@@ -3,15 +3,22 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "box_note.h"
 #include "form_design.h"
 #include "form_handlers.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+
+namespace ranktally {
+class LinkLabel;
+class PlanForm;
+}  // namespace ranktally
 
 // The calculator's one window: its controls, their layout, and the handlers that hand every pick
 // and edit to the form. What the figures, the warning and the note say, and when they change, is
@@ -42,8 +49,11 @@ private:
     void TargetLevelCombo_Click();
     void HourPlayCombo_Click();
     void SKTextBox_Change();
+    void Label1_Click();
+    void InputChanged(ranktally::Input input, const QString& text);
+    void UseRate(const QString& rate);
+    void PlaceCreditLink();
     void BoundRateUndoHistory();
-    void PlaceRateMarker();
     void PlaceNoteBalloon();
     void KeepNormalState(Qt::WindowState state);
     QSize DesignedSize() const;
@@ -59,7 +69,11 @@ private:
     QComboBox* HourPlayCombo;
     QLineEdit* SKTextBox;
     QLabel* WarningLabel;
-    QLabel* rateMarker_ = nullptr;
+    std::optional<ranktally::BoxNote> rateNote_;
+    // After the credit, in Label1's corner.
+    ranktally::LinkLabel* planLink_ = nullptr;
+    // Made when first opened, never at start.
+    ranktally::PlanForm* plan_ = nullptr;
     QLabel* noteBalloon_ = nullptr;
 
     ranktally::TwipsScale scale_;

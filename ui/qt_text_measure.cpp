@@ -4,13 +4,16 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 #include "qt_text.h"
 
@@ -36,11 +39,25 @@ int QtTextMeasure::Advances::Of(QStringView text) {
     return static_cast<int>(std::ceil(width));
 }
 
-QtTextMeasure::QtTextMeasure(std::span<QWidget* const> controls)
-    : controls_(controls), figureBox_(Widget(kResultControls.front())) {}
+namespace {
+
+std::string_view FirstResultBox(std::span<const ControlDesign> design) {
+    for (const ControlDesign& control : design) {
+        if (control.kind == ControlKind::ResultBox) {
+            return control.name;
+        }
+    }
+    throw std::invalid_argument("a window's design without a result box measures no figure");
+}
+
+}  // namespace
+
+QtTextMeasure::QtTextMeasure(std::span<const ControlDesign> design,
+                             std::span<QWidget* const> controls)
+    : design_(design), controls_(controls), figureBox_(Widget(FirstResultBox(design))) {}
 
 const QWidget& QtTextMeasure::Widget(std::string_view name) const {
-    return *controls_[IndexOf(name)];
+    return *controls_[IndexOf(design_, name)];
 }
 
 int QtTextMeasure::Width(const QWidget& widget, QStringView text) const {
@@ -69,6 +86,16 @@ PixelSize QtTextMeasure::Needed(const ControlDesign& control, std::string_view t
         const int overhead = hint.width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
         const int cursor = edit->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, edit);
         return {overhead + Width(*edit, shown) + cursor, hint.height()};
+    }
+    // A button's face: its style's bevel around the text, as QPushButton sizes it.
+    if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = shown;
+        const QSize contents(Width(*button, shown), std::max(metrics.height(), 14));
+        const QSize size =
+            button->style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, button);
+        return {size.width(), size.height()};
     }
     // A selector's face: its style's frame and arrow around the entry, as QComboBox sizes it.
     if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
@@ -116,7 +143,8 @@ const QtTextMeasure::Pieces& QtTextMeasure::PiecesOf(const QWidget& label,
         }
         const QStringView piece = QStringView(shown).mid(start, at - start);
         const int width = Width(label, piece.first(spaces - start));
-        measured.pieces.push_back({width, Width(label, piece) - width});
+        const bool endsLine = piece.contains(QLatin1Char('\n'));
+        measured.pieces.push_back({width, endsLine ? 0 : Width(label, piece) - width, endsLine});
         start = spaces = at;
     }
     if (known == pieces_.end()) {
@@ -147,6 +175,10 @@ int QtTextMeasure::HeightForWidth(const ControlDesign& control, std::string_view
             line += spaces + piece.width;
         }
         spaces = piece.spaces;
+        if (piece.endsLine) {
+            ++lines;
+            line = 0;
+        }
     }
     return lines * label.fontMetrics().lineSpacing() + 2 * label.margin() + margins.top() +
            margins.bottom();

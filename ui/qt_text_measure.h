@@ -16,11 +16,12 @@ class QWidget;
 
 namespace ranktally {
 
-// How big the window's Qt controls must be for a text in their fonts. It places nothing.
+// How big a window's Qt controls must be for a text in their fonts. It places nothing.
 class QtTextMeasure : public TextMeasure {
 public:
-    // The window's controls, in the order of the design.
-    explicit QtTextMeasure(std::span<QWidget* const> controls);
+    // The window's controls, in the order of its design; figures are measured in its first
+    // result box.
+    QtTextMeasure(std::span<const ControlDesign> design, std::span<QWidget* const> controls);
 
     int FigureWidth(std::string_view figure) const override;
     PixelSize Needed(const ControlDesign& control, std::string_view text) const override;
@@ -47,6 +48,7 @@ private:
     struct Piece {
         int width;
         int spaces;
+        bool endsLine;  // at a line feed
     };
     struct Pieces {
         const QWidget* label;
@@ -58,6 +60,7 @@ private:
     int Width(const QWidget& widget, QStringView text) const;
     const Pieces& PiecesOf(const QWidget& label, std::string_view text) const;
 
+    std::span<const ControlDesign> design_;
     std::span<QWidget* const> controls_;
     const QWidget& figureBox_;
     // One a font; the window's controls share one or two.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "gdi_text_measure.h"
@@ -72,6 +73,12 @@ HWND MakeControl(HWND parent, HINSTANCE instance, const ControlDesign& design) {
             style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY;
             exStyle = WS_EX_CLIENTEDGE;
             break;
+        case ControlKind::Heading:
+        case ControlKind::DateBox:
+        case ControlKind::Button:
+        case ControlKind::Notice:
+        case ControlKind::Table:
+            throw std::invalid_argument("the form has no control of this kind");
     }
     const auto id = static_cast<INT_PTR>(IdOf(design.name));
     return CreateWindowExW(exStyle, windowClass, Wide(Translated(design.text)).c_str(), style, 0, 0,

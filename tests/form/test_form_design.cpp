@@ -9,6 +9,7 @@
 
 #include "calculator.h"
 #include "form_design.h"
+#include "plan_form_design.h"
 
 namespace ranktally {
 namespace {
@@ -115,6 +116,16 @@ private:
     int lineHeight_;
 };
 
+// The same font, in a window whose widest date is `date`.
+class DatedMeasure : public FakeMeasure {
+public:
+    explicit DatedMeasure(std::string date) : FakeMeasure(1), date_(std::move(date)) {}
+    std::string WidestDate() const override { return date_; }
+
+private:
+    std::string date_;
+};
+
 // A scale's pixels per twip, to seven digits.
 double Factor(const TwipsScale& scale) {
     return scale.ToPixels(10'000'000) / 1e7;
@@ -124,7 +135,8 @@ double Factor(const TwipsScale& scale) {
 bool ShowsWhole(const TwipsScale& scale, const ControlDesign& control, std::string_view text,
                 const TextMeasure& measure) {
     const PixelRect room = scale.ToPixels(control.rect);
-    if (control.kind == ControlKind::Credit || control.kind == ControlKind::Warning) {
+    if (control.kind == ControlKind::Credit || control.kind == ControlKind::Warning ||
+        control.kind == ControlKind::Notice) {
         return measure.HeightForWidth(control, text, room.width) <= room.height;
     }
     const PixelSize needed = measure.Needed(control, text);
@@ -161,8 +173,18 @@ TEST_P(GrowTest, GrowsJustEnoughForLongTexts) {
 INSTANTIATE_TEST_SUITE_P(Table, GrowTest,
                          testing::Values(GrowRow{"single_line_caption", ControlKind::Caption, 7},
                                          GrowRow{"wrapped_credit", ControlKind::Credit, 9},
+                                         GrowRow{"wrapped_notice", ControlKind::Notice, 9},
+                                         GrowRow{"button", ControlKind::Button, 7},
                                          GrowRow{"large_font", ControlKind::Caption, 20}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A table scrolls to show its rows, so however low its design, it grows nothing.
+TEST(TwipsScale, NeverGrowsForATable) {
+    const std::vector<ControlDesign> controls = {
+        {"table", ControlKind::Table, {0, 0, 15, 15}, ""},
+        {"caption", ControlKind::Caption, {0, 15, 3000, 3000}, "x"}};
+    EXPECT_EQ(Factor(TwipsScale::Fitting(controls, FakeMeasure(4), ".")), Factor(TwipsScale()));
+}
 
 // A font of tall lines: only the warning's message, which is not shown when the window opens,
 // needs more room than the design gives.
@@ -176,12 +198,12 @@ TEST(TwipsScale, GrowsForTheWarningMessage) {
     EXPECT_TRUE(ShowsWhole(scale, DesignOf("WarningLabel"), kWarningMessage, measure));
 }
 
-// The design itself: every control in the client area, no two overlapping, every tab stop a
-// control of the design.
-TEST(Form1Design, ControlsLieInsideAndApart) {
-    for (const ControlDesign& control : kForm1Controls) {
-        EXPECT_LE(control.rect.left + control.rect.width, kClientWidthTwips) << control.name;
-        for (const ControlDesign& other : kForm1Controls) {
+// Every control of a design in its client area, no two overlapping.
+void ExpectInsideAndApart(std::span<const ControlDesign> design, int width, int height) {
+    for (const ControlDesign& control : design) {
+        EXPECT_LE(control.rect.left + control.rect.width, width) << control.name;
+        EXPECT_LE(control.rect.top + control.rect.height, height) << control.name;
+        for (const ControlDesign& other : design) {
             const bool apart = &other == &control ||
                                control.rect.left + control.rect.width <= other.rect.left ||
                                other.rect.left + other.rect.width <= control.rect.left ||
@@ -190,10 +212,41 @@ TEST(Form1Design, ControlsLieInsideAndApart) {
             EXPECT_TRUE(apart) << control.name << " overlaps " << other.name;
         }
     }
+}
+
+// The design itself: every control in the client area, no two overlapping, every tab stop a
+// control of the design.
+TEST(Form1Design, ControlsLieInsideAndApart) {
+    ExpectInsideAndApart(kForm1Controls, kClientWidthTwips,
+                         ClientHeightTwips(kExpandedHeightTwips));
     for (const std::string_view name : kTabOrder) {
         EXPECT_EQ(DesignOf(name).name, name);
     }
     EXPECT_THROW(DesignOf("Label9"), std::out_of_range);
+}
+
+// The plan window holds the planner's every control but the chart, each box named by its
+// caption in the planner's description; the heading, the button, the note and the captions by
+// none.
+TEST(PlanFormDesign, HoldsThePlannerNamedByItsCaptions) {
+    ExpectInsideAndApart(kPlanFormControls, kPlanClientWidthTwips, kPlanClientHeightTwips);
+    for (const PlanControlDesign& control : kPlanControls) {
+        if (control.kind == PlanControlKind::Chart) {
+            EXPECT_THROW(IndexOf(kPlanFormControls, control.name), std::out_of_range);
+            continue;
+        }
+        const ControlDesign* caption = CaptionOf(kPlanFormControls, control.name);
+        if (control.kind == PlanControlKind::Button) {
+            EXPECT_EQ(caption, nullptr);
+            EXPECT_EQ(DesignOf(kPlanFormControls, control.name).text, control.caption);
+        } else {
+            ASSERT_NE(caption, nullptr) << control.name;
+            EXPECT_EQ(caption->text, control.caption) << control.name;
+        }
+    }
+    for (const std::string_view name : {"Readings", "PlanNoteLabel", "EarnedLabel"}) {
+        EXPECT_EQ(CaptionOf(kPlanFormControls, name), nullptr) << name;
+    }
 }
 
 // What each kind of control is measured with, in English and in the pseudo-language, whose
@@ -209,6 +262,14 @@ TEST(Form1Design, MeasuredTexts) {
     EXPECT_EQ(MeasuredText(DesignOf("Label6"), measure, "-1"), "Hours played per day:");
     EXPECT_EQ(AccessibleName(DesignOf("Label6")), "Hours played per day");
     EXPECT_EQ(WidestFigure(measure, ","), "-8,88888888888888E-888");
+    EXPECT_EQ(MeasuredText(DesignOf("Label1"), measure, "-1"),
+              "by the Ranktally team\nPlan the climb…");
+    const ControlDesign& arrival = DesignOf(kPlanFormControls, "ArrivalTextBox");
+    EXPECT_EQ(MeasuredText(arrival, measure, "-1"), "after the year 9999");
+    EXPECT_EQ(MeasuredText(arrival, DatedMeasure("Wednesday, 30 September 2026"), "-1"),
+              "Wednesday, 30 September 2026");
+    EXPECT_EQ(MeasuredText(DesignOf(kPlanFormControls, "PlanNoteLabel"), measure, "-1"),
+              kNegativeRate);
 
     const std::vector<std::string> pseudo = {"en-XA"};
     UseLanguage(MatchLanguage(pseudo));

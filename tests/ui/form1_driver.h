@@ -86,7 +86,14 @@ inline bool ShowsWholeAt(QWidget* control, QSize size) {
     }
     const QMargins margins = label->contentsMargins();
     const int room = size.width() - margins.left() - margins.right() - 2 * label->margin();
-    QTextLayout layout(label->text(), label->font());
+    // A link the label holds under its own text, in its font, takes the lines after it.
+    QString text = label->text();
+    int linkHeight = 0;
+    if (const auto* link = label->findChild<const QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        text += QChar::LineSeparator + link->text();
+        linkHeight = link->heightForWidth(size.width());
+    }
+    QTextLayout layout(text, label->font());
     QTextOption wrapped;
     wrapped.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(wrapped);
@@ -97,7 +104,7 @@ inline bool ShowsWholeAt(QWidget* control, QSize size) {
         withinWidth = withinWidth && line.naturalTextWidth() <= room;
     }
     layout.endLayout();
-    return withinWidth && label->heightForWidth(size.width()) <= size.height();
+    return withinWidth && label->heightForWidth(size.width()) + linkHeight <= size.height();
 }
 
 inline bool ShowsWhole(QWidget* control) {

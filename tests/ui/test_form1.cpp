@@ -490,7 +490,7 @@ void TestForm1::boxMeasureShowsFiguresWhole() {
                    controls.begin(), [this](const ranktally::ControlDesign& design) {
                        return Child<QWidget>(std::string(design.name).c_str());
                    });
-    const ranktally::QtTextMeasure measure(controls);
+    const ranktally::QtTextMeasure measure(ranktally::kForm1Controls, controls);
     auto* box = Child<QLineEdit>("SKNeededTextBox");
     for (const char* figure : {"-0.000888888888888888", "-8.88888888888888E-888", "2076261991",
                                "207626.1991", "0.145"}) {
@@ -499,6 +499,12 @@ void TestForm1::boxMeasureShowsFiguresWhole() {
                     box->height());
         QVERIFY2(form1_testing::ShowsWhole(box), figure);
     }
+    // The credit and its link: a line feed ends a line however wide the room.
+    const ranktally::ControlDesign& credit = ranktally::DesignOf("Label1");
+    const int wide = 100 * Child<QLabel>("Label1")->fontMetrics().averageCharWidth();
+    QCOMPARE(measure.HeightForWidth(credit, "by\nPlan", wide) -
+                 measure.HeightForWidth(credit, "by Plan", wide),
+             Child<QLabel>("Label1")->fontMetrics().lineSpacing());
 }
 
 void TestForm1::accessibleNames_data() {
@@ -549,8 +555,9 @@ void TestForm1::tabOrder() {
         QSKIP("the window system gave the window no keyboard focus");
     }
     const std::vector<const char*> order = {
-        "CurrentLevelCombo", "DaysNeededTextBox", "HoursNeededTextBox", "SKNeededTextBox",
-        "TargetLevelCombo",  "HourPlayCombo",     "SKTextBox",          "CurrentLevelCombo"};
+        "CurrentLevelCombo", "DaysNeededTextBox", "HoursNeededTextBox",
+        "SKNeededTextBox",   "TargetLevelCombo",  "HourPlayCombo",
+        "SKTextBox",         "PlanLink",          "CurrentLevelCombo"};
     QTRY_COMPARE(QApplication::focusWidget(), Child<QWidget>(order[0]));
     for (std::size_t step = 1; step < order.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
