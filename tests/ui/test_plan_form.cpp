@@ -338,9 +338,17 @@ void TestPlanForm::screenReaderReadsACellWithItsHeader() {
     QStringList heard;
     for (const int column : {0, 1}) {
         QAccessibleTableCellInterface* cell = cells->cellAt(1, column)->tableCellInterface();
-        QCOMPARE(cell->columnHeaderCells().size(), 1);
-        heard << cell->columnHeaderCells().front()->text(QAccessible::Name)
+        const QList<QAccessibleInterface*> headers = cell->columnHeaderCells();
+        QCOMPARE(headers.size(), 1);
+        heard << headers.front()->text(QAccessible::Name)
               << cells->cellAt(1, column)->text(QAccessible::Name);
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        // Qt 6.4 makes each header cell anew for the caller and keeps it nowhere; kept in the
+        // cache, it can be deleted.
+        for (QAccessibleInterface* header : headers) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(header));
+        }
+#endif
     }
     QCOMPARE(heard, expected);
 }
