@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The calculator's start-up against the toolkit's floor, the same sixteen plain Qt controls with
-# their texts and lists and nothing else, in English and in German (LANGUAGE=en, LANGUAGE=de; the
-# floor's captions are German there too): instructions to the first frame (callgrind, which counts
-# the same on a busy machine), peak memory and, for reference, wall time in paired runs,
-# offscreen, with an empty window and a one-label window beside them. Ratios are to the floor in
-# the same language.
+# their texts and lists and the plan's link as a plain label, nothing else, in English and in
+# German (LANGUAGE=en, LANGUAGE=de; the floor's captions are German there too): instructions to
+# the first frame (callgrind, which counts the same on a busy machine), peak memory and, for
+# reference, wall time in paired runs, offscreen, with an empty window and a one-label window
+# beside them. Ratios are to the floor in the same language.
 # Usage: bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=${1:?usage: $0 BUILD_DIR [RUNS]}

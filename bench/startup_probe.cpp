@@ -26,9 +26,9 @@ public:
 #include "form_design.h"
 #include "translation.h"
 #include "user_languages.h"
-// The toolkit's own cost for the calculator's sixteen controls: the same plain widgets with their
-// texts, in the user's language, and list entries, at the design's places; nothing fitted,
-// measured, made accessible or computed.
+// The toolkit's own cost for the calculator's sixteen controls and the plan's link: the same plain
+// widgets with their texts, in the user's language, and list entries, at the design's places;
+// nothing fitted, measured, made accessible or computed.
 class Window : public QWidget {
 public:
     Window() {
@@ -62,6 +62,13 @@ public:
             control->setGeometry(design.rect.left / 15, design.rect.top / 15,
                                  design.rect.width / 15, design.rect.height / 15);
         }
+        // The credit's corner also shows the plan's link: its text, as a plain label under the
+        // credit's.
+        const std::string_view link = ranktally::Translated(ranktally::kPlanLinkText);
+        const ranktally::TwipsRect& corner = ranktally::DesignOf("Label1").rect;
+        auto* label = new QLabel(QString::fromUtf8(link.data(), qsizetype(link.size())), this);
+        label->setGeometry(corner.left / 15, (corner.top + corner.height / 2) / 15,
+                           corner.width / 15, corner.height / 2 / 15);
         setFixedSize(222, 160);
     }
 };

@@ -170,10 +170,11 @@ std::vector<std::string> ListEntries(const SelectorDesign& selector);
 // The text an input holds when the window opens: its starting pick, or the rate's starting text.
 std::string StartingText(Input input);
 
-// The designed order of the keyboard: the results sit between the current and the target level.
-inline constexpr std::array<std::string_view, 7> kTabOrder = {
+// The designed order of the keyboard: the results sit between the current and the target level,
+// and the credit's corner, where the plan's link is, comes last.
+inline constexpr std::array<std::string_view, 8> kTabOrder = {
     "CurrentLevelCombo", "DaysNeededTextBox", "HoursNeededTextBox", "SKNeededTextBox",
-    "TargetLevelCombo",  "HourPlayCombo",     "SKTextBox"};
+    "TargetLevelCombo",  "HourPlayCombo",     "SKTextBox",          "Label1"};
 
 // The window's outer heights count the title bar and borders, which the window system draws; the
 // design's client area is kDesignedClientHeightTwips high within the compact outer height.

@@ -74,6 +74,10 @@ void PlanHandlers::InputChanged(std::string_view control, std::string_view text)
 }
 
 void PlanHandlers::DayChanged(CivilDate today) {
+    // Asked at every activation of the window, it is mostly the same day.
+    if (today == today_) {
+        return;
+    }
     today_ = today;
     Replan();
 }

@@ -3,23 +3,23 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QWindow>
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "accessible_controls.h"
+#include "kept_size.h"
+#include "line_box.h"
 #include "link_label.h"
 #include "note_marker.h"
 #include "plan_form.h"
 #include "qt_text.h"
 #include "qt_text_measure.h"
+#include "result_face.h"
 #include "selector.h"
 #include "selector_entries.h"
 #include "translation.h"
@@ -46,7 +46,7 @@ QWidget* MakeControl(QWidget* parent, const ranktally::ControlDesign& design) {
             break;
         case ranktally::ControlKind::RateBox:
         case ranktally::ControlKind::ResultBox: {
-            auto* box = new QLineEdit(text, parent);
+            auto* box = new ranktally::LineBox(text, parent);
             box->setReadOnly(design.kind == ranktally::ControlKind::ResultBox);
             control = box;
             break;
@@ -107,7 +107,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), handlers_(*this, DecimalSeparat
                 [selector] { ranktally::AnnouncePick(selector); });
     }
     create();
-    connect(windowHandle(), &QWindow::windowStateChanged, this, &Form1::KeepNormalState);
+    new ranktally::KeptSize(this, [this] { return DesignedSize(); });
 }
 
 void Form1::CreateControls() {
@@ -130,20 +130,17 @@ void Form1::CreateControls() {
     planLink_ = new ranktally::LinkLabel(ToQString(ranktally::Translated(ranktally::kPlanLinkText)),
                                          Control("Label1"));
     planLink_->setObjectName(QStringLiteral("PlanLink"));
-    planLink_->setWordWrap(true);
-    planLink_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(planLink_, &ranktally::LinkLabel::activated, this, &Form1::Label1_Click);
 
-    // The link follows the last of the designed order, where the credit's corner stands in it.
+    // The credit's corner takes focus by its link.
     QWidget* previous = nullptr;
     for (const std::string_view name : ranktally::kTabOrder) {
-        QWidget* control = Control(name);
+        QWidget* control = name == "Label1" ? planLink_ : Control(name);
         if (previous != nullptr) {
             setTabOrder(previous, control);
         }
         previous = control;
     }
-    setTabOrder(previous, planLink_);
     Control(ranktally::kTabOrder.front())->setFocus();
 }
 
@@ -313,29 +310,6 @@ void Form1::PlaceCreditLink() {
     planLink_->setGeometry(0, top, credit->width(), credit->height() - top);
 }
 
-void Form1::KeepNormalState(Qt::WindowState state) {
-    // Nothing gains from a larger window, but a Wayland compositor that has been asked to maximize
-    // it (Qt's own title bar has the button) ends the connection when the window keeps a size
-    // other than the one it configured. So the window lets go of its size and asks at once to be
-    // normal again; it holds its size anew once it is back at it.
-    if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen) {
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
-    } else if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        // Other window systems hold no maximize back; the size can be held again at once.
-        setFixedSize(DesignedSize());
-    }
-}
-
-void Form1::resizeEvent(QResizeEvent* event) {
-    // On Wayland only the compositor's answer brings the window back to its size: holding it at
-    // once, on the request to be normal, could meet a maximize still on its way.
-    if (event->size() == DesignedSize()) {
-        setFixedSize(DesignedSize());
-    }
-    QWidget::resizeEvent(event);
-}
-
 QSize Form1::DesignedSize() const {
     const ranktally::PixelSize size = ranktally::ClientSize(scale_, outerHeightTwips_);
     return {size.width, size.height};
@@ -354,11 +328,8 @@ void Form1::LayOut(std::string_view decimalSeparator) {
 }
 
 void Form1::PaintResultBoxes() {
-    // Only the base role is set, so the boxes follow the rest of the theme as it changes.
-    QPalette face;
-    face.setColor(QPalette::Base, palette().color(QPalette::Button));
     for (const std::string_view name : ranktally::kResultControls) {
-        Control(name)->setPalette(face);
+        ranktally::PaintAsResult(*Control(name), *this);
     }
 }
 

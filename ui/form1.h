@@ -38,7 +38,6 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -55,7 +54,6 @@ private:
     void PlaceCreditLink();
     void BoundRateUndoHistory();
     void PlaceNoteBalloon();
-    void KeepNormalState(Qt::WindowState state);
     QSize DesignedSize() const;
     std::string DecimalSeparator() const;
 

@@ -6,34 +6,26 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <limits>
+
 namespace ranktally {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    QFont underlined = font();
-    underlined.setUnderline(true);
-    setFont(underlined);
-    FollowPalette();
 }
 
-void LinkLabel::FollowPalette() {
-    // The theme's own colour for links, followed as the theme changes.
-    QPalette linked = palette();
-    linked.setColor(QPalette::WindowText, linked.color(QPalette::Link));
-    setPalette(linked);
+QRect LinkLabel::TextRect(int width) const {
+    return fontMetrics().boundingRect(QRect(0, 0, width, std::numeric_limits<int>::max() / 2),
+                                      kFlags, text_);
 }
 
-void LinkLabel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange &&
-        palette().color(QPalette::WindowText) != palette().color(QPalette::Link)) {
-        FollowPalette();
-    } else if (event->type() == QEvent::FontChange && !font().underline()) {
-        QFont underlined = font();
-        underlined.setUnderline(true);
-        setFont(underlined);
-    }
-    QLabel::changeEvent(event);
+int LinkLabel::heightForWidth(int width) const {
+    return TextRect(width).height();
+}
+
+QSize LinkLabel::sizeHint() const {
+    return fontMetrics().size(0, text_);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
@@ -44,7 +36,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
             emit activated();
             return;
         default:
-            QLabel::keyPressEvent(event);
+            QWidget::keyPressEvent(event);
     }
 }
 
@@ -53,16 +45,23 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit activated();
         return;
     }
-    QLabel::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void LinkLabel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    // Underlined in the theme's colour for links, read at each paint, so a change of theme or
+    // font needs nothing more than the repaint Qt makes for it.
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    painter.setFont(underlined);
+    painter.setPen(palette().color(QPalette::Link));
+    const int flags = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) | kFlags;
+    painter.drawText(rect(), flags, text_);
     if (hasFocus()) {
-        QPainter painter(this);
         QStyleOptionFocusRect option;
         option.initFrom(this);
-        option.rect = contentsRect();
+        option.rect = TextRect(width()).adjusted(0, 0, 1, 0) & rect();
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
 }

@@ -9,10 +9,13 @@
 #include <QTableView>
 
 #include "accessible_controls.h"
+#include "kept_size.h"
+#include "line_box.h"
 #include "plan_steps_model.h"
 #include "qt_dates.h"
 #include "qt_text.h"
 #include "qt_text_measure.h"
+#include "result_face.h"
 #include "translation.h"
 #include "window_icon.h"
 
@@ -59,7 +62,7 @@ QWidget* MakeControl(QWidget* parent, const ControlDesign& design, PlanStepsMode
         case ControlKind::RateBox:
         case ControlKind::ResultBox:
         case ControlKind::DateBox: {
-            auto* box = new QLineEdit(parent);
+            auto* box = new LineBox(parent);
             box->setReadOnly(design.kind != ControlKind::RateBox);
             control = box;
             break;
@@ -132,6 +135,8 @@ PlanForm::PlanForm(const std::array<std::string, 4>& formInputs, QWidget* parent
     });
     WaitForMidnight();
     LayOut();
+    create();
+    new KeptSize(this, [this] { return size_; });
 }
 
 PlanForm::~PlanForm() = default;
@@ -140,14 +145,9 @@ void PlanForm::CreateControls() {
     for (std::size_t index = 0; index < controls_.size(); ++index) {
         controls_[index] = MakeControl(this, kPlanFormControls[index], steps_);
     }
-    // Only the base role is set, so the boxes follow the rest of the theme as it changes.
-    QPalette face;
-    face.setColor(QPalette::Base, palette().color(QPalette::Button));
+    PaintResultBoxes();
     for (const ControlDesign& design : kPlanFormControls) {
         QWidget* control = Control(design.name);
-        if (design.kind == ControlKind::ResultBox || design.kind == ControlKind::DateBox) {
-            control->setPalette(face);
-        }
         if (design.kind == ControlKind::RateBox || design.name == "MeasuredRateTextBox") {
             notes_.try_emplace(std::string(design.name), static_cast<QLineEdit*>(control),
                                ToQString(design.name) + QStringLiteral("Marker"));
@@ -161,6 +161,14 @@ void PlanForm::CreateControls() {
     heading.setBold(true);
     Control(kReadingsName)->setFont(heading);
     Control("EarnedTextBox")->setFocus();
+}
+
+void PlanForm::PaintResultBoxes() {
+    for (const ControlDesign& design : kPlanFormControls) {
+        if (design.kind == ControlKind::ResultBox || design.kind == ControlKind::DateBox) {
+            PaintAsResult(*Control(design.name), *this);
+        }
+    }
 }
 
 QWidget* PlanForm::Control(std::string_view name) const {
@@ -229,13 +237,17 @@ void PlanForm::LayOut() {
     for (auto& [name, note] : notes_) {
         note.Place();
     }
-    setFixedSize(scale.ToPixels(kPlanClientWidthTwips), scale.ToPixels(kPlanClientHeightTwips));
+    size_ = QSize(scale.ToPixels(kPlanClientWidthTwips), scale.ToPixels(kPlanClientHeightTwips));
+    setFixedSize(size_);
 }
 
 void PlanForm::changeEvent(QEvent* event) {
     switch (event->type()) {
         case QEvent::FontChange:
             LayOut();
+            break;
+        case QEvent::PaletteChange:
+            PaintResultBoxes();
             break;
         case QEvent::LocaleChange:
             handlers_->DecimalSeparatorChanged(DecimalSeparator());

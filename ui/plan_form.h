@@ -54,6 +54,7 @@ protected:
 
 private:
     void CreateControls();
+    void PaintResultBoxes();
     void LayOut();
     void WaitForMidnight();
     void UseRateButton_Click();
@@ -64,6 +65,7 @@ private:
     std::map<std::string, BoxNote, std::less<>> notes_;
     PlanStepsModel* steps_ = nullptr;
     QTimer midnight_;
+    QSize size_;
     std::optional<Arrival> arrival_;
     // Made once the controls it tells are there.
     std::optional<PlanHandlers> handlers_;

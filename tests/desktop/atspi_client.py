@@ -2,8 +2,10 @@
 """Works the running window through the keyboard as an AT-SPI client such as Orca sees it, and
 checks what a screen reader is told: every selector and result by its caption with its value, the
 picked entry on every move, the warning as a notification when it appears, no empty label, and
-once how the rate box read a text that is not wholly a number; all of it in the program's language,
-as the compiled catalogue given says (English without one).
+once how the rate box read a text that is not wholly a number; then the credit's link, as a link,
+and the plan it opens: its boxes by their captions, its totals the form's, and a row of its table
+with the column headers; all of it in the program's language, as the compiled catalogue given says
+(English without one).
 Usage: atspi_client.py [CATALOGUE.mo]  (with the program running on $DISPLAY, in the catalogue's
 language, and the accessibility bus up)"""
 
@@ -131,16 +133,16 @@ def wait_for_last_event(app, deadline):
     described = any(kind == "object:property-change:accessible-description"
                     for kind, *_ in heard)
     if described and rate and text_of(rate[0]) == "10,000":
-        GLib.timeout_add(500, lambda: finish(app) and False)
+        GLib.timeout_add(500, lambda: check_form(app) and False)
         return False
     if time.monotonic() > deadline:
         failures.append(f"not ready after {READY_SECONDS} s: the rate note's description event")
-        finish(app)
+        check_form(app)
         return False
     return True
 
 
-def finish(app):
+def check_form(app):
     nodes = descendants(app)
     combos = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_COMBO_BOX}
     target = combos.get(named("Target level:"))
@@ -166,6 +168,67 @@ def finish(app):
                  if kind == "object:property-change:accessible-description"]
     check(len(described) == 1, f"the note was not described once while typing: {described}")
     check(shown.count(note) == 1, f"the note did not appear once as a notification: {shown}")
+
+    # On from the rate box to the credit's link, which Enter opens.
+    key("Tab")
+    key("Return")
+    deadline = time.monotonic() + READY_SECONDS
+    GLib.timeout_add(200, lambda: wait_for_plan(app, deadline))
+
+
+def plan_window(app):
+    # By its title: Qt 6.4 gives a window of plain widgets the role of a filler.
+    title = tr("Ranktally – Plan")
+    return next((n for n in app if n is not None and n.name == title), None)
+
+
+def wait_for_plan(app, deadline):
+    plan = plan_window(app)
+    if plan is not None and plan.getState().contains(pyatspi.STATE_SHOWING):
+        GLib.timeout_add(500, lambda: check_plan(app) and False)
+        return False
+    if time.monotonic() > deadline:
+        failures.append(f"not ready after {READY_SECONDS} s: the plan window, opened by the link")
+        pyatspi.Registry.stop()
+        return False
+    return True
+
+
+def check_plan(app):
+    focused = [(role, name) for kind, role, name, on in heard
+               if kind == "object:state-changed:focused" and on]
+    check((pyatspi.ROLE_LINK, tr("Plan the climb…")) in focused,
+          f"the credit's link was not focused as a link: {focused[-3:]}")
+    plan = plan_window(app)
+    nodes = descendants(plan)
+    boxes = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT}
+    for caption in ("Already earned in this level:", "SK per hour from level 200:",
+                    "First reading:", "Second reading:", "Minutes between:", "Points per hour:",
+                    "XP still needed:", "SK still needed:", "Hours of play:", "Days of play:",
+                    "Target reached on:"):
+        name = named(caption)
+        check(name in boxes and labelled_by(boxes[name]) == tr(caption),
+              f"no plan box named {name!r} by its caption: {sorted(boxes)}")
+    # From the very start of level 1 to 220, the plan's points are the form's.
+    left = [text_of(boxes[named(c)]) for c in ("XP still needed:", "SK still needed:")
+            if named(c) in boxes]
+    check(len(left) == 2 and all(t.isdigit() for t in left)
+          and sum(map(int, left)) == 2076261991,
+          f"the points still needed do not add up to the form's 2076261991: {left}")
+    check(named("Target reached on:") in boxes
+          and text_of(boxes[named("Target reached on:")]) != "",
+          "the plan says no day the target is reached")
+    tables = [n for n in nodes if n.getRole() == pyatspi.ROLE_TABLE]
+    check(len(tables) == 1 and tables[0].name == tr("The climb, level by level"),
+          f"no table named by the plan's steps: {[t.name for t in tables]}")
+    if tables:
+        table = tables[0].queryTable()
+        check(table.nRows == 219, f"the climb from 1 to 220 is not 219 rows: {table.nRows}")
+        # The step to 201, the first that costs SK, read with its headers.
+        row = [(table.getColumnHeader(c).name, table.getAccessibleAt(199, c).name)
+               for c in range(2)]
+        check(row == [(tr("Level reached"), "201"), (tr("Points in"), tr("SK from here on"))],
+              f"the step to 201 does not read with its headers: {row}")
     pyatspi.Registry.stop()
 
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +8,12 @@
 #include <QTest>
 #include <QTextLayout>
 
+#include "link_label.h"
+#include "qt_text.h"
+#include "translation.h"
+
 #include <cstdlib>
+#include <vector>
 
 // What the window's tests share: a control found by name, a pick and a rate typed as a user
 // does, and whether a control shows its text whole. It checks no figure of its own.
@@ -89,7 +95,8 @@ inline bool ShowsWholeAt(QWidget* control, QSize size) {
     // A link the label holds under its own text, in its font, takes the lines after it.
     QString text = label->text();
     int linkHeight = 0;
-    if (const auto* link = label->findChild<const QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (const auto* link =
+            label->findChild<const ranktally::LinkLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         text += QChar::LineSeparator + link->text();
         linkHeight = link->heightForWidth(size.width());
     }
@@ -109,6 +116,22 @@ inline bool ShowsWholeAt(QWidget* control, QSize size) {
 
 inline bool ShowsWhole(QWidget* control) {
     return ShowsWholeAt(control, control->size());
+}
+
+// The rows of a fit test, "tag" and "pointSize": every language compiled in, in a small and a
+// large font; CTest runs the test again with QT_SCALE_FACTOR=2, the pixels of a high-density
+// screen, in the small font.
+inline void AddLanguageAndFontRows() {
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<int>("pointSize");
+    const qreal ratio = qApp->devicePixelRatio();
+    const std::vector<int> sizes = ratio > 1 ? std::vector<int>{9} : std::vector<int>{9, 24};
+    for (const ranktally::Language& language : ranktally::Languages()) {
+        for (const int size : sizes) {
+            const QString tag = ranktally::ToQString(language.tag);
+            QTest::addRow("%s, %d pt, pixel ratio %g", qPrintable(tag), size, ratio) << tag << size;
+        }
+    }
 }
 
 }  // namespace form1_testing

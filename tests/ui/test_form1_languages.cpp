@@ -163,19 +163,7 @@ void TestForm1Languages::textsFromTheCatalogue() {
 }
 
 void TestForm1Languages::fitsInEveryLanguage_data() {
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<int>("pointSize");
-
-    // Every language compiled in, in a small and a large font; CTest runs this again with
-    // QT_SCALE_FACTOR=2, the pixels of a high-density screen, in the small font.
-    const qreal ratio = qApp->devicePixelRatio();
-    const std::vector<int> sizes = ratio > 1 ? std::vector<int>{9} : std::vector<int>{9, 24};
-    for (const ranktally::Language& language : ranktally::Languages()) {
-        for (const int size : sizes) {
-            const QString tag = ToQString(language.tag);
-            QTest::addRow("%s, %d pt, pixel ratio %g", qPrintable(tag), size, ratio) << tag << size;
-        }
-    }
+    form1_testing::AddLanguageAndFontRows();
 }
 
 void TestForm1Languages::fitsInEveryLanguage() {

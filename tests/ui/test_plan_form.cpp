@@ -39,6 +39,8 @@ private slots:
     void fitsInEveryLanguage_data();
     void fitsInEveryLanguage();
     void screenReaderReadsACellWithItsHeader();
+    void resultsFollowTheTheme();
+    void maximizeRequestKeepsTheSize();
 
 private:
     void Rebuild();
@@ -259,17 +261,7 @@ void TestPlanForm::useAsMyRateInACommaLocale() {
 }
 
 void TestPlanForm::fitsInEveryLanguage_data() {
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<int>("pointSize");
-    // CTest runs this again with QT_SCALE_FACTOR=2, in the small font.
-    const qreal ratio = qApp->devicePixelRatio();
-    const std::vector<int> sizes = ratio > 1 ? std::vector<int>{9} : std::vector<int>{9, 24};
-    for (const ranktally::Language& language : ranktally::Languages()) {
-        for (const int size : sizes) {
-            const QString tag = ToQString(language.tag);
-            QTest::addRow("%s, %d pt, pixel ratio %g", qPrintable(tag), size, ratio) << tag << size;
-        }
-    }
+    form1_testing::AddLanguageAndFontRows();
 }
 
 void TestPlanForm::fitsInEveryLanguage() {
@@ -351,6 +343,32 @@ void TestPlanForm::screenReaderReadsACellWithItsHeader() {
 #endif
     }
     QCOMPARE(heard, expected);
+}
+
+// A theme changed while the plan is open (set on the window: outside an event loop, Qt hands an
+// application's palette to no window): its results keep the window's face, as the form's do.
+void TestPlanForm::resultsFollowTheTheme() {
+    QVERIFY(OpenPlan() != nullptr);
+    QPalette themed = plan_->palette();
+    themed.setColor(QPalette::Button, QColor(0x40, 0x70, 0x30));
+    plan_->setPalette(themed);
+    for (const char* name : {"XPLeftTextBox", "PlanDaysTextBox", "ArrivalTextBox"}) {
+        auto* box = Child<QLineEdit>(plan_, name);
+        QCOMPARE(box->grab().toImage().pixelColor(box->width() - 6, box->height() / 2),
+                 themed.color(QPalette::Button));
+    }
+}
+
+// A window manager's request to maximize, which a Wayland compositor answers with a size it then
+// holds the window to: the plan comes back to the size its contents need.
+void TestPlanForm::maximizeRequestKeepsTheSize() {
+    QVERIFY(OpenPlan() != nullptr);
+    const QSize fitted = plan_->size();
+    plan_->showMaximized();
+    plan_->update();
+    QTRY_COMPARE(plan_->windowState(), Qt::WindowNoState);
+    QTRY_COMPARE(plan_->size(), fitted);
+    QCOMPARE(plan_->minimumSize(), plan_->maximumSize());
 }
 
 QTEST_MAIN(TestPlanForm)
