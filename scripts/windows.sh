@@ -13,7 +13,9 @@ scripts/ensure-packages.sh windows
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
-start_xvfb
+# The screen is as big as one that is used at 200 %, which the windows are tested at: the window
+# manager keeps a window within the screen.
+start_xvfb 3840x2160x24
 start_openbox
 wineboot --init >/dev/null 2>&1
 
@@ -27,7 +29,7 @@ echo "== ranktally.exe: $(stat -c %s "$exe") bytes, importing only Windows' own 
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort)
 echo "$imports" | tr '\n' ' '
 echo
-own="kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll ole32.dll oleacc.dll advapi32.dll shell32.dll"
+own="kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll ole32.dll oleacc.dll oleaut32.dll advapi32.dll shell32.dll"
 for dll in $imports; do
     [[ " $own " == *" $dll "* ]] || [[ $dll == api-ms-win-* ]] ||
         { echo "ranktally.exe needs a DLL that Windows does not bring: $dll" >&2; exit 1; }

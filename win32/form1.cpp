@@ -1,11 +1,10 @@
 #include "form1.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
-#include <stdexcept>
 #include <string>
 
+#include "controls.h"
 #include "gdi_text_measure.h"
 #include "note_marker.h"
 #include "wide_text.h"
@@ -26,80 +25,10 @@ constexpr int IdOf(std::string_view name) {
     return kFirstControlId + static_cast<int>(IndexOf(name));
 }
 
-std::string TextOf(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
-
-std::string UserDecimalSeparator() {
-    wchar_t separator[8] = L".";
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-    return Narrow(separator);
-}
-
-TTTOOLINFOW ToolOf(HWND window, UINT_PTR id) {
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window;
-    tool.uId = id;
-    return tool;
-}
-
-HWND MakeControl(HWND parent, HINSTANCE instance, const ControlDesign& design) {
-    const wchar_t* windowClass = WC_STATICW;
-    DWORD style = WS_CHILD | WS_VISIBLE;
-    DWORD exStyle = 0;
-    switch (design.kind) {
-        case ControlKind::Caption:
-        case ControlKind::Credit:
-            style |= SS_LEFT | SS_NOPREFIX;
-            break;
-        case ControlKind::Warning:
-            style = WS_CHILD | SS_LEFT | SS_NOPREFIX;  // hidden while it has nothing to say
-            break;
-        case ControlKind::Selector:
-            windowClass = WC_COMBOBOXW;
-            style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-            break;
-        case ControlKind::RateBox:
-            windowClass = WC_EDITW;
-            style |= WS_TABSTOP | ES_AUTOHSCROLL;
-            exStyle = WS_EX_CLIENTEDGE;
-            break;
-        case ControlKind::ResultBox:
-            windowClass = WC_EDITW;
-            style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY;
-            exStyle = WS_EX_CLIENTEDGE;
-            break;
-        case ControlKind::Heading:
-        case ControlKind::DateBox:
-        case ControlKind::Button:
-        case ControlKind::Notice:
-        case ControlKind::Table:
-            throw std::invalid_argument("the form has no control of this kind");
-    }
-    const auto id = static_cast<INT_PTR>(IdOf(design.name));
-    return CreateWindowExW(exStyle, windowClass, Wide(Translated(design.text)).c_str(), style, 0, 0,
-                           0, 0, parent, reinterpret_cast<HMENU>(id), instance, nullptr);
-}
-
 }  // namespace
 
 Form1::Form1(HINSTANCE instance) : instance_(instance), handlers_(*this, UserDecimalSeparator()) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, L"RANKTALLY");
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"RANKTALLY", IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, kWindowClass, WindowProcedure);
 
     window_ = CreateWindowExW(kExStyle, kWindowClass, Wide(kWindowTitle).c_str(), kStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
@@ -116,9 +45,6 @@ Form1::~Form1() {
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
-    if (markerIcon_ != nullptr) {
-        DestroyIcon(markerIcon_);
-    }
 }
 
 void Form1::Show(int showCommand) {
@@ -134,7 +60,8 @@ void Form1::CreateControls() {
     // The keyboard visits controls in their z-order, and a screen reader names a control by the
     // label just before it; each control is created after its caption, in the designed tab order.
     const auto create = [&](std::size_t index) {
-        controls_[index] = MakeControl(window_, instance_, kForm1Controls[index]);
+        controls_[index] = MakeControl(window_, instance_, kForm1Controls[index],
+                                       IdOf(kForm1Controls[index].name));
     };
     for (const std::string_view name : kTabOrder) {
         if (const ControlDesign* caption = CaptionOf(name)) {
@@ -149,6 +76,13 @@ void Form1::CreateControls() {
     }
     // A pasted rate of any length works, as it does everywhere else.
     SendMessageW(Control("SKTextBox"), EM_SETLIMITTEXT, 0, 0);
+    rateNote_.emplace(Control("SKTextBox"));
+}
+
+bool Form1::HandleDialogKey(MSG& message) {
+    // Each window takes the keys of its own controls, and lets pass the others'.
+    return IsDialogMessageW(window_, &message) || (plan_ != nullptr && plan_->Window() != nullptr &&
+                                                   IsDialogMessageW(plan_->Window(), &message));
 }
 
 void Form1::Form_Load() {
@@ -162,94 +96,26 @@ void Form1::Form_Load() {
     handlers_.Loaded();
 }
 
-HWND Form1::MakeTooltip(DWORD style, UINT flags, UINT_PTR id) const {
-    HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | style, 0, 0, 0, 0,
-                                   window_, nullptr, instance_, nullptr);
-    TTTOOLINFOW tool = ToolOf(window_, id);
-    tool.uFlags = flags;
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    return tooltip;
-}
-
-void Form1::SetTooltipText(HWND tooltip, UINT_PTR id, std::string_view text) const {
-    std::wstring wide = Wide(text);
-    TTTOOLINFOW tool = ToolOf(window_, id);
-    tool.lpszText = wide.data();
-    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 void Form1::ShowRateNote(std::string_view note) {
-    HWND box = Control("SKTextBox");
-    const auto boxId = reinterpret_cast<UINT_PTR>(box);
-    if (!note.empty() && rateMarker_ == nullptr) {
-        rateMarker_ =
-            CreateWindowExW(0, WC_STATICW, nullptr, WS_CHILD | SS_ICON | SS_REALSIZECONTROL, 0, 0,
-                            0, 0, box, nullptr, instance_, nullptr);
-        // The box colours its marker, so that the icon stands on the box's own white.
-        SetWindowSubclass(box, RateBoxProcedure, 0, 0);
-        rateTip_ = MakeTooltip(0, TTF_IDISHWND | TTF_SUBCLASS, boxId);
-        noteBalloon_ = MakeTooltip(TTS_BALLOON, TTF_TRACK | TTF_ABSOLUTE, 0);
-    }
-    if (rateMarker_ != nullptr) {
-        SetTooltipText(rateTip_, boxId, note);
-        SendMessageW(rateTip_, TTM_ACTIVATE, !note.empty(), 0);
-        ShowWindow(rateMarker_, note.empty() ? SW_HIDE : SW_SHOWNA);
-        PlaceRateMarker();
-    }
-    IAccPropServices* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        if (note.empty()) {
-            MSAAPROPID description = PROPID_ACC_DESCRIPTION;
-            services->ClearHwndProps(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                     &description, 1);
-        } else {
-            services->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                     PROPID_ACC_DESCRIPTION, Wide(note).c_str());
-        }
-        services->Release();
-    }
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, box, OBJID_CLIENT, CHILDID_SELF);
+    rateNote_->Show(note);
+    PlaceNoteBalloon();
 }
 
 void Form1::ShowNoteBalloon(std::string_view note) {
     balloonShown_ = !note.empty();
-    SetTooltipText(noteBalloon_, 0, note);
+    if (noteBalloon_ == nullptr) {
+        if (!balloonShown_) {
+            return;
+        }
+        noteBalloon_ = MakeTooltip(window_, TTS_BALLOON, TTF_TRACK | TTF_ABSOLUTE, 0);
+    }
+    SetTooltipText(noteBalloon_, window_, 0, note);
     // Placed before it shows, so that it never shows elsewhere first.
     PlaceNoteBalloon();
-    TTTOOLINFOW tool = ToolOf(window_, 0);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
     SendMessageW(noteBalloon_, TTM_TRACKACTIVATE, balloonShown_, reinterpret_cast<LPARAM>(&tool));
-}
-
-void Form1::PlaceRateMarker() {
-    if (rateMarker_ == nullptr) {
-        return;
-    }
-    HWND box = Control("SKTextBox");
-    RECT client{};
-    GetClientRect(box, &client);
-    const NoteMarkerPlace place = PlaceNoteMarker({client.right, client.bottom},
-                                                  GdiTextMeasure(box, font_, dpi_).LineHeight());
-    const PixelRect& marker = place.marker;
-    // The system's own warning icon, loaded anew at the marker's size: a shared one keeps the
-    // size it was first loaded at.
-    if (marker.width > 0) {
-        if (auto* icon =
-                static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(OIC_WARNING), IMAGE_ICON,
-                                              marker.width, marker.height, 0))) {
-            SendMessageW(rateMarker_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-            if (markerIcon_ != nullptr) {
-                DestroyIcon(markerIcon_);
-            }
-            markerIcon_ = icon;
-        }
-    }
-    MoveWindow(rateMarker_, marker.left, marker.top, marker.width, marker.height, TRUE);
-    const bool shown = IsWindowVisible(rateMarker_) != FALSE;
-    SendMessageW(box, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, shown ? place.textMargin : 0));
-    PlaceNoteBalloon();
 }
 
 void Form1::PlaceNoteBalloon() {
@@ -258,26 +124,12 @@ void Form1::PlaceNoteBalloon() {
     }
     // It points at the marker, as Windows tells of a box's input, in the box's font.
     RECT marker{};
-    GetWindowRect(rateMarker_, &marker);
+    GetWindowRect(rateNote_->Marker(), &marker);
     SendMessageW(noteBalloon_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    SendMessageW(
-        noteBalloon_, TTM_SETMAXTIPWIDTH, 0,
-        GdiTextMeasure(noteBalloon_, font_, dpi_).AverageCharacterWidth() * kNoteBalloonCharacters);
+    SendMessageW(noteBalloon_, TTM_SETMAXTIPWIDTH, 0,
+                 FontMetricsOf(noteBalloon_).tmAveCharWidth * kNoteBalloonCharacters);
     SendMessageW(noteBalloon_, TTM_TRACKPOSITION, 0,
                  MAKELPARAM((marker.left + marker.right) / 2, marker.bottom));
-}
-
-LRESULT CALLBACK Form1::RateBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR) {
-    if (message == WM_CTLCOLORSTATIC) {
-        const auto dc = reinterpret_cast<HDC>(wParam);
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    }
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(box, RateBoxProcedure, 0);
-    }
-    return DefSubclassProc(box, message, wParam, lParam);
 }
 
 void Form1::ShowResult(Result result, std::string_view text) {
@@ -307,18 +159,12 @@ SIZE Form1::ClientSize() const {
 
 void Form1::ApplySize() {
     const SIZE client = ClientSize();
-    RECT frame{0, 0, client.cx, client.cy};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(window_, {client.cx, client.cy}, dpi_);
 }
 
 void Form1::UseFontFor(UINT dpi) {
     dpi_ = dpi;
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    HFONT font = MessageFont(dpi);
     for (HWND control : controls_) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
@@ -329,7 +175,7 @@ void Form1::UseFontFor(UINT dpi) {
 }
 
 void Form1::LayOut(std::string_view decimalSeparator) {
-    const GdiTextMeasure measure(window_, font_, dpi_);
+    const GdiTextMeasure measure(kForm1Controls, controls_, dpi_);
     scale_ = TwipsScale::Fitting(kForm1Controls, measure, decimalSeparator);
     for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
         PixelRect rect = scale_.ToPixels(kForm1Controls[index].rect);
@@ -340,7 +186,8 @@ void Form1::LayOut(std::string_view decimalSeparator) {
         }
         MoveWindow(controls_[index], rect.left, rect.top, rect.width, rect.height, TRUE);
     }
-    PlaceRateMarker();
+    rateNote_->Place();
+    PlaceNoteBalloon();
 }
 
 LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -382,13 +229,16 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     break;
             }
             return 0;
-        case WM_CTLCOLORSTATIC: {
-            // Read-only boxes and labels on the button face, in the theme's colours.
-            const auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->hwndFrom == Control("Label1") &&
+                (header->code == NM_CLICK || header->code == NM_RETURN)) {
+                Label1_Click();
+            }
+            return 0;
         }
+        case WM_CTLCOLORSTATIC:
+            return PaintOnButtonFace(reinterpret_cast<HDC>(wParam));
         case WM_MOVE:
             PlaceNoteBalloon();
             return 0;
@@ -430,19 +280,46 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::CurrentLevelCombo_Click() {
-    handlers_.InputChanged(Input::CurrentLevel, TextOf(Control("CurrentLevelCombo")));
+    InputChanged(Input::CurrentLevel, Control("CurrentLevelCombo"));
 }
 
 void Form1::TargetLevelCombo_Click() {
-    handlers_.InputChanged(Input::TargetLevel, TextOf(Control("TargetLevelCombo")));
+    InputChanged(Input::TargetLevel, Control("TargetLevelCombo"));
 }
 
 void Form1::HourPlayCombo_Click() {
-    handlers_.InputChanged(Input::HoursPerDay, TextOf(Control("HourPlayCombo")));
+    InputChanged(Input::HoursPerDay, Control("HourPlayCombo"));
 }
 
 void Form1::SKTextBox_Change() {
-    handlers_.InputChanged(Input::Rate, TextOf(Control("SKTextBox")));
+    InputChanged(Input::Rate, Control("SKTextBox"));
+}
+
+void Form1::InputChanged(Input input, HWND control) {
+    const std::string text = TextOf(control);
+    handlers_.InputChanged(input, text);
+    if (plan_ != nullptr) {
+        plan_->FormInputChanged(input, text);
+    }
+}
+
+void Form1::Label1_Click() {
+    // Made on first need, and made anew only if its window was destroyed.
+    if (plan_ == nullptr || plan_->Window() == nullptr) {
+        std::array<std::string, 4> inputs;
+        for (const Input input : kInputs) {
+            inputs[static_cast<std::size_t>(input)] = TextOf(Control(ControlOf(input)));
+        }
+        plan_ = std::make_unique<PlanForm>(instance_, window_, inputs,
+                                           [this](std::string_view rate) { UseRate(rate); });
+    }
+    plan_->Open();
+}
+
+void Form1::UseRate(std::string_view rate) {
+    HWND box = Control("SKTextBox");
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(rate).c_str()));
 }
 
 }  // namespace ranktally

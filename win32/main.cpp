@@ -7,7 +7,8 @@
 #include "user_languages.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    const INITCOMMONCONTROLSEX controls{
+        sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_LINK_CLASS | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     // The rate box's description reaches screen readers through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -17,8 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     window.Show(showCommand);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, Shift+Tab and the arrow keys move between the controls as in a dialog.
-        if (!IsDialogMessageW(window.Window(), &message)) {
+        if (!window.HandleDialogKey(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

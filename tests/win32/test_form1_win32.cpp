@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "climbs.h"
+#include "form1_driver.h"
 #include "gdi_text_measure.h"
 #include "rate_reading.h"
 #include "user_languages.h"
@@ -19,53 +21,9 @@
 namespace ranktally {
 namespace {
 
-// Drives the Windows window as a user does, through keys sent to its controls, and reads what it
-// shows.
-class Form1Win32 : public testing::Test {
+// The form's own behaviour, and what it shows of the rate's note.
+class Form1Win32 : public win32_testing::Form1Driver {
 protected:
-    void SetUp() override {
-        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        UseLanguage(Languages().front());
-        Open();
-    }
-
-    void TearDown() override {
-        form_.reset();
-        if (!separatorBefore_.empty()) {
-            SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separatorBefore_.c_str());
-        }
-    }
-
-    void Open() {
-        form_.reset();
-        form_ = std::make_unique<Form1>(GetModuleHandleW(nullptr));
-        form_->Show(SW_SHOWNORMAL);
-        Pump();
-    }
-
-    // Sets the decimal separator of the user's regional format, as a user would, and opens the
-    // window anew under it.
-    void UseSeparator(const char* separator) {
-        wchar_t before[8] = L".";
-        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before, 8);
-        if (separatorBefore_.empty()) {
-            separatorBefore_ = before;
-        }
-        ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, Wide(separator).c_str()));
-        Open();
-    }
-
-    // Opens the window anew in the language with this tag, as if it were the user's.
-    void UseLanguageTagged(std::string_view tag) {
-        const std::vector<std::string> preferred{std::string(tag)};
-        const Language& language = MatchLanguage(preferred);
-        ASSERT_EQ(language.tag, tag);
-        UseLanguage(language);
-        Open();
-    }
-
     // The balloon that shows the rate note while the box has the focus, if it is shown.
     HWND ShownBalloon() const {
         HWND found = nullptr;
@@ -98,87 +56,13 @@ protected:
         return Narrow(text);
     }
 
-    std::wstring separatorBefore_;
-
-    static void Pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+    std::array<HWND, kForm1Controls.size()> Controls() const {
+        std::array<HWND, kForm1Controls.size()> controls{};
+        for (std::size_t index = 0; index < controls.size(); ++index) {
+            controls[index] = form_->Control(kForm1Controls[index].name);
         }
+        return controls;
     }
-
-    void Key(HWND control, WPARAM key) {
-        SendMessageW(control, WM_KEYDOWN, key, 1);
-        SendMessageW(control, WM_KEYUP, key, 0xC0000001);
-        Pump();
-    }
-
-    // Walks the closed selector to the entry with the arrow keys, as a keyboard user picks.
-    void Pick(const char* selector, const std::string& entry) {
-        HWND combo = form_->Control(selector);
-        SetFocus(combo);
-        const auto wanted = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(Wide(entry).c_str()));
-        ASSERT_GE(wanted, 0) << entry;
-        while (SendMessageW(combo, CB_GETCURSEL, 0, 0) != wanted) {
-            const auto before = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-            Key(combo, before < wanted ? VK_DOWN : VK_UP);
-            ASSERT_NE(SendMessageW(combo, CB_GETCURSEL, 0, 0), before);
-        }
-    }
-
-    // Replaces the rate by typing it, character by character.
-    void TypeRate(const std::string& rate) {
-        HWND box = form_->Control("SKTextBox");
-        SetFocus(box);
-        SendMessageW(box, EM_SETSEL, 0, -1);
-        SendMessageW(box, WM_CHAR, VK_BACK, 1);
-        for (const wchar_t character : Wide(rate)) {
-            SendMessageW(box, WM_CHAR, character, 1);
-        }
-        Pump();
-        ASSERT_EQ(Shown("SKTextBox"), rate);
-    }
-
-    std::string Shown(const char* name) const {
-        HWND control = form_->Control(name);
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-        return Narrow(text);
-    }
-
-    // Wine resizes a window through the X server and its window manager, which on a busy machine
-    // may answer late: a check of the window's size waits, up to a long bound, for what it expects.
-    template <typename Done>
-    static bool WaitFor(Done done) {
-        const ULONGLONG deadline = GetTickCount64() + 60000;
-        while (!done()) {
-            if (GetTickCount64() > deadline) {
-                return false;
-            }
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-            Pump();
-        }
-        return true;
-    }
-
-    SIZE ClientSize() const {
-        RECT client{};
-        GetClientRect(form_->Window(), &client);
-        return {client.right, client.bottom};
-    }
-
-    // As Windows tells the window when it moves to a screen of another DPI.
-    void ChangeDpi(UINT dpi) {
-        RECT suggested{};
-        GetWindowRect(form_->Window(), &suggested);
-        SendMessageW(form_->Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&suggested));
-    }
-
-    std::unique_ptr<Form1> form_;
 };
 
 TEST_F(Form1Win32, StartUp) {
@@ -338,6 +222,34 @@ TEST_F(Form1Win32, NoteShownBesideTheBox) {
     EXPECT_FALSE(IsWindowVisible(marker));
 }
 
+// What a screen reader finds in the credit's corner: the credit's text, and in it a link named as
+// it reads.
+TEST_F(Form1Win32, TheCreditsLinkIsALinkToAScreenReader) {
+    IAccessible* corner = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(form_->Control("Label1"), static_cast<DWORD>(OBJID_CLIENT),
+                                         __uuidof(IAccessible), reinterpret_cast<void**>(&corner)),
+              S_OK);
+    long children = 0;
+    corner->get_accChildCount(&children);
+    std::vector<std::pair<long, std::string>> found;
+    for (long child = CHILDID_SELF; child <= children; ++child) {
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = child;
+        VARIANT role{};
+        BSTR name = nullptr;
+        corner->get_accRole(id, &role);
+        corner->get_accName(id, &name);
+        found.emplace_back(role.vt == VT_I4 ? role.lVal : -1,
+                           name != nullptr ? Narrow(name) : std::string());
+        SysFreeString(name);
+    }
+    corner->Release();
+    EXPECT_NE(std::find(found.begin(), found.end(),
+                        std::pair<long, std::string>(ROLE_SYSTEM_LINK, Translated(kPlanLinkText))),
+              found.end());
+}
+
 // In another language every word the window shows is the catalogue's, and no figure is: the
 // pseudo-language brackets each of its texts, so that one that missed the catalogue shows.
 class InLanguage : public Form1Win32, public testing::WithParamInterface<const char*> {};
@@ -352,12 +264,18 @@ TEST_P(InLanguage, EveryWordFromTheCatalogue) {
             EXPECT_TRUE(shown.starts_with('[') && shown.ends_with(']')) << where << ": " << shown;
         }
     };
-    // The captions and the credit, from the start.
+    // The captions and the credit with its link, from the start.
     for (const ControlDesign& design : kForm1Controls) {
-        if (design.kind == ControlKind::Caption || design.kind == ControlKind::Credit) {
+        if (design.kind == ControlKind::Caption) {
             expectWords(Shown(std::string(design.name).c_str()), design.text, design.name);
         }
     }
+    const std::string credit = Shown("Label1");
+    const std::size_t link = credit.find("\n<a>");
+    ASSERT_NE(link, std::string::npos) << credit;
+    ASSERT_TRUE(credit.ends_with("</a>")) << credit;
+    expectWords(credit.substr(0, link), DesignOf("Label1").text, "Label1");
+    expectWords(credit.substr(link + 4, credit.size() - link - 8), kPlanLinkText, "the link");
     // The words a climb past level 200 and its rate bring.
     Pick("CurrentLevelCombo", "1");
     Pick("TargetLevelCombo", "220");
@@ -525,6 +443,17 @@ TEST_P(Fits, EveryTextWholeInTheDesignsProportions) {
         RECT area{};
         GetClientRect(control, &area);
         std::vector<std::wstring> texts{Wide(Shown(std::string(design.name).c_str()))};
+        if (design.kind == ControlKind::Credit) {
+            // The link's own layout of its lines, and the text it shows without its markup. Given a
+            // size to fill, LM_GETIDEALHEIGHT is the SDK's LM_GETIDEALSIZE, which MinGW lacks.
+            SIZE ideal{};
+            SendMessageW(control, LM_GETIDEALHEIGHT, static_cast<WPARAM>(area.right),
+                         reinterpret_cast<LPARAM>(&ideal));
+            EXPECT_LE(ideal.cx, area.right) << design.name;
+            EXPECT_LE(ideal.cy, area.bottom) << design.name;
+            texts = {Wide(std::string(Translated(design.text)) + "\n" +
+                          std::string(Translated(kPlanLinkText)))};
+        }
         if (design.kind == ControlKind::ResultBox) {
             texts.push_back(Wide(Translated(kUnlimited)));
             texts.push_back(Wide(Translated(kOverflow)));
@@ -625,26 +554,29 @@ TEST(NamesInList, ReadsEveryNameInOrder) {
     }
 }
 
-// A wrapped text fits only where its longest word does: the static control would cut that word.
+// A wrapped text fits only where its longest word does: the control would cut that word. The
+// credit's link control breaks no line after a hyphen.
 TEST_F(Form1Win32, WrappedTextNeedsRoomForItsLongestWord) {
     const ControlDesign& credit = DesignOf("Label1");
-    const auto font =
-        reinterpret_cast<HFONT>(SendMessageW(form_->Control("Label1"), WM_GETFONT, 0, 0));
-    const GdiTextMeasure measure(form_->Window(), font, GetDpiForWindow(form_->Window()));
+    const auto controls = Controls();
+    const GdiTextMeasure measure(kForm1Controls, controls, GetDpiForWindow(form_->Window()));
     const int word = measure.Needed(credit, "Ranktally").width;
+    const int hyphenated = measure.Needed(credit, "Ranktally-Team").width;
     const struct {
         const char* name;
+        const char* text;
         int width;
         bool fits;
     } rows[] = {
-        {"room_for_the_longest_word", word, true},
-        {"a_pixel_short_of_it", word - 1, false},
+        {"room_for_the_longest_word", "by the Ranktally team", word, true},
+        {"a_pixel_short_of_it", "by the Ranktally team", word - 1, false},
+        {"room_for_the_hyphenated_word", "vom Ranktally-Team", hyphenated, true},
+        {"room_up_to_its_hyphen", "vom Ranktally-Team", word + hyphenated / 4, false},
     };
     for (const auto& row : rows) {
         constexpr int kRoomForManyLines = 1000;
-        EXPECT_EQ(
-            measure.HeightForWidth(credit, "by the Ranktally team", row.width) <= kRoomForManyLines,
-            row.fits)
+        EXPECT_EQ(measure.HeightForWidth(credit, row.text, row.width) <= kRoomForManyLines,
+                  row.fits)
             << row.name;
     }
 }
@@ -658,7 +590,8 @@ TEST_P(AtDpi, SelectorAsWideAsMeasuredShowsItsLongestEntry) {
     ChangeDpi(GetParam());
     HWND combo = form_->Control("CurrentLevelCombo");
     const auto font = reinterpret_cast<HFONT>(SendMessageW(combo, WM_GETFONT, 0, 0));
-    const int needed = GdiTextMeasure(form_->Window(), font, GetParam())
+    const auto controls = Controls();
+    const int needed = GdiTextMeasure(kForm1Controls, controls, GetParam())
                            .Needed(DesignOf("CurrentLevelCombo"), "220")
                            .width;
     HDC dc = GetDC(combo);
