@@ -26,10 +26,8 @@ void KeptSize::KeepNormalState(Qt::WindowState state) {
     if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen) {
         window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         QMetaObject::invokeMethod(window_, &QWidget::showNormal, Qt::QueuedConnection);
-    } else if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
-               window_->size() == size_()) {
-        // Other window systems hold no maximize back, and a window the compositor never resized
-        // waits for no answer: the size can be held again at once.
+    } else if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // Other window systems hold no maximize back; the size can be held again at once.
         Hold();
     }
 }
