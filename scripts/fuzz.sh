@@ -14,20 +14,30 @@ cmake --build "$build" --parallel "$(nproc)" --target fuzz_numeric_text fuzz_rec
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in numeric_text recalculate; do
-    echo "== fuzz_$target for ${seconds}s"
+# The targets run side by side, one a core, each for the whole time.
+targets="numeric_text recalculate"
+for target in $targets; do
     mkdir "$work/$target"
     cp fuzz/corpus/$target/* "$work/$target/"
-    status=0
     "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-        -artifact_prefix="$work/" "$work/$target" >"$work/log" 2>&1 || status=$?
-    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$work/log" || true
+        -artifact_prefix="$work/$target-" "$work/$target" >"$work/$target.log" 2>&1 &
+    eval "pid_$target=$!"
+done
+failed=0
+for target in $targets; do
+    status=0
+    pid=pid_$target
+    wait "${!pid}" || status=$?
+    echo "== fuzz_$target for ${seconds}s"
+    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$work/$target.log" || true
     if [ "$status" -ne 0 ]; then
         echo "fuzz_$target failed (status $status):" >&2
-        grep -vE '^#[0-9]+ ' "$work/log" | tail -40 >&2
-        for artifact in "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-*; do
+        grep -vE '^#[0-9]+ ' "$work/$target.log" | tail -40 >&2
+        for artifact in "$work/$target"-crash-* "$work/$target"-leak-* "$work/$target"-timeout-* \
+            "$work/$target"-oom-*; do
             [ -e "$artifact" ] && od -c "$artifact" | head -5 >&2
         done
-        exit 1
+        failed=1
     fi
 done
+exit "$failed"

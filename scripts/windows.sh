@@ -36,7 +36,7 @@ for dll in $imports; do
 done
 
 echo "== tests under Wine"
-ctest --test-dir "$build" --output-on-failure
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
 
 echo "== the installer, silently"
 installer=$(ls "$build"/ranktally-*-setup.exe)
