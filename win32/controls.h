@@ -17,6 +17,11 @@ namespace ranktally {
 // notice starts hidden and empty: what it says comes later. The credit is a link after its text.
 HWND MakeControl(HWND parent, HINSTANCE instance, const ControlDesign& design, int id);
 
+// The style of the program's top-level windows: each keeps the size its contents need, so none
+// offers a maximize button.
+constexpr DWORD kTopLevelStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kTopLevelExStyle = WS_EX_CONTROLPARENT;
+
 // A class of the program's top-level windows: its icon, the arrow, the button face behind.
 void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 

@@ -13,8 +13,6 @@ namespace ranktally {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"RanktallyForm1";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kFirstControlId = 100;
 constexpr UINT kTakeSizeBack = WM_APP;
 constexpr int kSizeTakeBacks = 3;
@@ -30,8 +28,9 @@ constexpr int IdOf(std::string_view name) {
 Form1::Form1(HINSTANCE instance) : instance_(instance), handlers_(*this, UserDecimalSeparator()) {
     RegisterWindowClass(instance, kWindowClass, WindowProcedure);
 
-    window_ = CreateWindowExW(kExStyle, kWindowClass, Wide(kWindowTitle).c_str(), kStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    window_ =
+        CreateWindowExW(kTopLevelExStyle, kWindowClass, Wide(kWindowTitle).c_str(), kTopLevelStyle,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     CreateControls();
     UseFontFor(GetDpiForWindow(window_));
     Form_Load();

@@ -16,9 +16,6 @@ namespace ranktally {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"RanktallyPlanForm";
-// Like the form, it keeps the size its contents need, so it offers no maximize button.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kFirstControlId = 100;
 constexpr UINT_PTR kMidnightTimer = 1;
 constexpr UINT kDayMilliseconds = 24 * 60 * 60 * 1000;
@@ -41,8 +38,9 @@ PlanForm::PlanForm(HINSTANCE instance, HWND owner, const std::array<std::string,
     : useRate_(std::move(useRate)) {
     RegisterWindowClass(instance, kWindowClass, WindowProcedure);
 
-    CreateWindowExW(kExStyle, kWindowClass, Wide(Translated(kPlanWindowTitle)).c_str(), kStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance, this);
+    CreateWindowExW(kTopLevelExStyle, kWindowClass, Wide(Translated(kPlanWindowTitle)).c_str(),
+                    kTopLevelStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance,
+                    this);
     CreateControls();
     UseFontFor(GetDpiForWindow(window_));
     handlers_.emplace(static_cast<PlanView&>(*this), UserDecimalSeparator(), formInputs, Today());

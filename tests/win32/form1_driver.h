@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls.h"
 #include "form1.h"
 #include "translation.h"
 #include "wide_text.h"
@@ -117,13 +118,6 @@ protected:
     }
 
     void TypeRate(const std::string& rate) { Type(form_->Control("SKTextBox"), rate); }
-
-    static std::string TextOf(HWND control) {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-        return Narrow(text);
-    }
 
     std::string Shown(const char* name) const { return TextOf(form_->Control(name)); }
 

@@ -193,8 +193,6 @@ TEST_F(PlanFormWin32, ShowsTheCoresPlan) {
         {"from_200_up", true, {"200", "210", "1", "10000", "", "2000"}},
         {"negative_rate", false, {"1", "2", "1", "-10000", "", ""}},
     };
-    wchar_t separator[8] = L".";
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
     for (const auto& climb : climbs) {
         SCOPED_TRACE(climb.name);
         Open();
@@ -211,7 +209,7 @@ TEST_F(PlanFormWin32, ShowsTheCoresPlan) {
         Type(PlanControl("EarnedTextBox"), std::string(climb.inputs.earned));
         Type(PlanControl("SKRateTextBox"), std::string(climb.inputs.skRate));
 
-        const Plan expected = MakePlan(climb.inputs, Today(), Narrow(separator));
+        const Plan expected = MakePlan(climb.inputs, Today(), UserDecimalSeparator());
         EXPECT_EQ(PlanShown("XPLeftTextBox"), expected.xpLeft);
         EXPECT_EQ(PlanShown("SKLeftTextBox"), expected.skLeft);
         EXPECT_EQ(PlanShown("PlanHoursTextBox"), expected.hoursOfPlay);
