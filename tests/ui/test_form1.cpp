@@ -458,6 +458,12 @@ void TestForm1::nothingIsCut() {
         QVERIFY2(form1_testing::ShowsWhole(wrapped), name);
         QVERIFY2(window_->rect().contains(wrapped->geometry()), name);
     }
+    // The link stands under the credit's own lines, whole within the credit's corner.
+    const auto* credit = Child<QLabel>("Label1");
+    const auto* link = Child<ranktally::LinkLabel>("PlanLink");
+    QVERIFY(link->y() >= credit->heightForWidth(credit->width()));
+    QVERIFY(credit->rect().contains(link->geometry()));
+    QVERIFY(link->heightForWidth(link->width()) <= link->height());
     for (const char* name : {"CurrentLevelCombo", "TargetLevelCombo", "HourPlayCombo"}) {
         auto* combo = Child<QComboBox>(name);
         QStyleOptionComboBox option;
