@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
-# Builds the .deb and checks it as a distribution would: the desktop entry and the AppStream
-# metadata validate, lintian finds no error, and the unpacked package starts and shows its window.
+# Checks a .deb as a distribution would: the desktop entry and the AppStream metadata validate,
+# lintian finds no error, and the unpacked package starts and shows its window. The .deb is the one
+# given (a release's, say), or one it builds.
+# Usage: scripts/check-package.sh [DEB]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/readiness.sh
 
 scripts/ensure-packages.sh build package
 
-build=build/package
 app_id=org.ranktally.Ranktally
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DRANKTALLY_WERROR=ON >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
-rm -f "$build"/*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/ranktally_*.deb)
+if [ $# -gt 0 ]; then
+    deb=$1
+else
+    build=build/package
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DRANKTALLY_WERROR=ON \
+        >/dev/null
+    cmake --build "$build" --parallel "$(nproc)"
+    rm -f "$build"/*.deb
+    (cd "$build" && cpack -G DEB >/dev/null)
+    deb=$(ls "$build"/ranktally_*.deb)
+fi
+[ -s "$deb" ] || { echo "no package: $deb" >&2; exit 1; }
+echo "== $deb"
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

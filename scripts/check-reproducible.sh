@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release twice, from two clones in different folders, one after the other, under
 # different umasks, time zones and locales, and fails when any artifact differs, with diffoscope's
-# account of the first that does.
+# account of the first that does. The first build's artifacts are kept in build/release-artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +19,9 @@ second=$work/second/elsewhere/build/release-artifacts
 cat "$first/SHA256SUMS"
 if cmp -s "$first/SHA256SUMS" "$second/SHA256SUMS"; then
     echo "both builds gave the same $(wc -l <"$first/SHA256SUMS") artifacts"
+    rm -rf build/release-artifacts
+    mkdir -p build
+    cp -r "$first" build/release-artifacts
     exit 0
 fi
 echo "the two builds differ:" >&2
