@@ -37,15 +37,16 @@ constexpr char kBeforePlural = '\0';
 std::optional<std::size_t> SourceIndex(
     std::string_view text, std::optional<std::pair<char, std::string_view>> joined = {}) {
     const std::span<const std::string_view> sources = CatalogueSources();
+    // Each window looks up every text it shows as it starts: keys of another length are passed
+    // over without comparing their characters.
+    const std::size_t size = text.size() + (joined ? 1 + joined->second.size() : 0);
     for (std::size_t index = 0; index < sources.size(); ++index) {
-        std::string_view key = sources[index];
-        if (!key.starts_with(text)) {
+        const std::string_view key = sources[index];
+        if (key.size() != size || !key.starts_with(text)) {
             continue;
         }
-        key.remove_prefix(text.size());
-        if (!joined
-                ? key.empty()
-                : !key.empty() && key.front() == joined->first && key.substr(1) == joined->second) {
+        if (!joined ||
+            (key[text.size()] == joined->first && key.substr(text.size() + 1) == joined->second)) {
             return index;
         }
     }

@@ -151,7 +151,7 @@ QWidget* Form1::Control(std::string_view name) const {
 void Form1::Form_Load() {
     for (const ranktally::SelectorDesign& design : ranktally::kSelectors) {
         auto* selector = static_cast<QComboBox*>(Control(design.name));
-        selector->setModel(new ranktally::SelectorEntries(design, selector));
+        ranktally::GiveEntries(*selector, design);
         selector->setCurrentIndex(design.startingPick);
     }
     handlers_.Loaded();

@@ -23,17 +23,28 @@ QtTextMeasure::Advances::Advances(const QFont& font) : metrics_(font) {
     advances_.fill(-1);
 }
 
+qreal* QtTextMeasure::Advances::Known(QChar c) {
+    if (c.unicode() < 256) {
+        return &advances_[c.unicode()];
+    }
+    const auto* spaced =
+        std::find(kSpacedPunctuation.begin(), kSpacedPunctuation.end(), c.unicode());
+    return spaced == kSpacedPunctuation.end()
+               ? nullptr
+               : &advances_[256 + static_cast<std::size_t>(spaced - kSpacedPunctuation.begin())];
+}
+
 int QtTextMeasure::Advances::Of(QStringView text) {
     qreal width = 0;
     for (const QChar c : text) {
-        if (c.unicode() >= advances_.size()) {
+        qreal* advance = Known(c);
+        if (advance == nullptr) {
             return static_cast<int>(std::ceil(metrics_.horizontalAdvance(text.toString())));
         }
-        qreal& advance = advances_[c.unicode()];
-        if (advance < 0) {
-            advance = metrics_.horizontalAdvance(c);
+        if (*advance < 0) {
+            *advance = metrics_.horizontalAdvance(c);
         }
-        width += advance;
+        width += *advance;
     }
     // Whole pixels a character would lose up to a pixel each: the fractions add up first.
     return static_cast<int>(std::ceil(width));

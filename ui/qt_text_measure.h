@@ -31,15 +31,21 @@ public:
 private:
     // A font's character advances, each measured once: a text's width is their sum, without
     // shaping the text. That is not less than the shaped width in a font that kerns only to
-    // tighten, as fonts do for the design's Latin texts; any other text is shaped.
+    // tighten, as fonts do for the design's Latin texts: Latin-1, the dashes and the ellipsis
+    // ("Plan the climb…"). Quotation marks are not summed, as a font may kern "„A" wider; any other
+    // text is shaped.
     class Advances {
     public:
         explicit Advances(const QFont& font);
         int Of(QStringView text);
 
     private:
+        static constexpr std::array<char16_t, 3> kSpacedPunctuation = {u'\u2013', u'\u2014',
+                                                                       u'\u2026'};
+        qreal* Known(QChar c);
+
         QFontMetricsF metrics_;
-        std::array<qreal, 256> advances_;
+        std::array<qreal, 256 + kSpacedPunctuation.size()> advances_;
     };
 
     // A wrapped text cut where a line may break, as Qt breaks lines: after a space or a hyphen,

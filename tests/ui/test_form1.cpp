@@ -119,6 +119,7 @@ void TestForm1::startUp() {
     }
     QCOMPARE(Child<QComboBox>("CurrentLevelCombo")->itemText(219), QStringLiteral("220"));
     QCOMPARE(Child<QComboBox>("HourPlayCombo")->count(), 24);
+    QCOMPARE(Child<QComboBox>("HourPlayCombo")->itemText(23), QStringLiteral("24"));
     QCOMPARE(Child<QComboBox>("HourPlayCombo")->currentText(), QStringLiteral("1"));
     QCOMPARE(Shown("SKTextBox"), QStringLiteral("10000"));
     // The results read as part of the window face; the rate box, which takes typing, does not.
@@ -511,6 +512,15 @@ void TestForm1::boxMeasureShowsFiguresWhole() {
     QCOMPARE(measure.HeightForWidth(credit, "by\nPlan", wide) -
                  measure.HeightForWidth(credit, "by Plan", wide),
              Child<QLabel>("Label1")->fontMetrics().lineSpacing());
+    // Latin texts with the punctuation whose advances are added up, and quotation marks, which
+    // are not: never narrower than drawn.
+    const QFontMetricsF caption(Child<QLabel>("Label2")->font());
+    for (const char* text : {"climb\u2026", "Aufstieg planen\u2026", "\u201EAufstieg\u201C",
+                             "Ranktally \u2013 Plan \u2014 1"}) {
+        QVERIFY2(measure.Needed(ranktally::DesignOf("Label2"), text).width >=
+                     caption.horizontalAdvance(QString::fromUtf8(text)),
+                 text);
+    }
 }
 
 void TestForm1::accessibleNames_data() {
